@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
+#include <QKeyEvent>
+#include <memory>
 
 class QButtonGroup;
 class QMenu;
@@ -304,12 +306,13 @@ private:
     void TeclaFechas(QChar &c);
     void TeclaTiempo(QChar &c);
     void TeclaDigito(QChar c);
+    bool TratarTecla(QKeyEvent *k);
 
     TMD &md_;
     Interfaz &ui_;
     bool barraTareasVisible_ = true;
     bool mostrado_ = false;
     bool cerrando_ = false;
-    const QEvent *teclaVista_ = nullptr;
-    quint64 momentoVisto_ = 0;
+    bool enTecla_ = false;
+    QList<std::shared_ptr<QKeyEvent>> teclasEnEspera_;
 };

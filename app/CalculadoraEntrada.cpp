@@ -72,8 +72,11 @@ void TFormCalculadora::AnadirCaracter(const QString &c)
 {
     if (FijaDec->isChecked() && c == QLatin1String(","))
         return;
-    if (EntradaCalc == QLatin1String("0") && c == QLatin1String("0"))
+    if (EntradaCalc == QLatin1String("0") && c == QLatin1String("0")) {
+        // No second leading zero, but a fresh "0" must still show.
+        RedibujarTrasDigito();
         return;
+    }
     if (EntradaCalc.length() > MaxDigitos + 1)
         return;
     EntradaCalc += c;
@@ -220,6 +223,7 @@ void TFormCalculadora::CKPtasClick()
         for (QToolButton *b : operaciones)
             b->setEnabled(false);
         EditPtas->setFocus(Qt::OtherFocusReason);
+        EditPtas->selectAll(); // the first digit replaces the equivalent shown
         return;
     }
     QPalette p = EditPtas->palette();

@@ -40,13 +40,33 @@ bool TFormCalculadora::eventFilter(QObject *obj, QEvent *ev)
     auto *w = qobject_cast<QWidget *>(obj);
     if (!w || w->window() != this || !KeyPreview)
         return QWidget::eventFilter(obj, ev);
-    auto *k = static_cast<QKeyEvent *>(ev);
-    // An event ignored by a child travels on to its parents; act on it once.
-    if (k == teclaVista_ && k->timestamp() == momentoVisto_)
+    // An event ignored by a child travels on to its parents; act on it only
+    // where it first arrives.
+    QWidget *primero = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (w != primero)
         return false;
-    teclaVista_ = k;
-    momentoVisto_ = k->timestamp();
-    if (ev->type() == QEvent::KeyRelease) {
+    auto *k = static_cast<QKeyEvent *>(ev);
+    if (enTecla_) {
+        // A key that arrives while another is still at work (its tape lines
+        // let events through) waits for that one to finish.
+        teclasEnEspera_.append(std::make_shared<QKeyEvent>(k->type(), k->key(), k->modifiers(), k->text(),
+                                                           k->isAutoRepeat(), k->count()));
+        return true;
+    }
+    enTecla_ = true;
+    const bool tratada = TratarTecla(k);
+    enTecla_ = false;
+    while (!teclasEnEspera_.isEmpty()) {
+        const std::shared_ptr<QKeyEvent> espera = teclasEnEspera_.takeFirst();
+        QWidget *destino = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        QCoreApplication::sendEvent(destino, espera.get());
+    }
+    return tratada;
+}
+
+bool TFormCalculadora::TratarTecla(QKeyEvent *k)
+{
+    if (k->type() == QEvent::KeyRelease) {
         FormKeyUp();
         return false;
     }
@@ -72,7 +92,7 @@ bool TFormCalculadora::eventFilter(QObject *obj, QEvent *ev)
         }
         return false;
     }
-    return c == texto.at(0) ? false : true;
+    return c != texto.at(0);
 }
 
 void TFormCalculadora::FormKeyUp() { Bkk->setChecked(true); }
