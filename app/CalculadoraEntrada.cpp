@@ -161,7 +161,8 @@ void TFormCalculadora::BBorrarUnoClick()
     LDigitos->setText(QString::number(DigitosEntrada));
     LDecimales->setText(QString::number(DecimalesEntrada));
     LnumCar->setText(EntradaCalc);
-    VerPantalla(EntradaCalc);
+    // With fixed decimals the shortened digits keep their scale on screen.
+    RedibujarTrasDigito();
 }
 
 void TFormCalculadora::TDecimalesChange()

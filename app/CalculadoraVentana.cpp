@@ -11,13 +11,35 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QWhatsThis>
+#include <functional>
 
 using namespace Funcion;
 
 namespace {
 const QString VersionPrograma = QStringLiteral("1.20");
 const QString FechaVersion = QStringLiteral("17/08/2020");
+
+// Each mode label sits on a small framed panel; a click that lands on the
+// frame rather than on the label must pick the mode all the same.
+class ClicEnPanel : public QObject {
+public:
+    ClicEnPanel(QObject *parent, std::function<void()> accion) : QObject(parent), accion_(std::move(accion)) {}
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override
+    {
+        if (ev->type() == QEvent::MouseButtonPress
+            && static_cast<QMouseEvent *>(ev)->button() == Qt::LeftButton)
+            accion_();
+        // Passed on, so that the window still takes the focus back to E.
+        return QObject::eventFilter(obj, ev);
+    }
+
+private:
+    std::function<void()> accion_;
+};
 } // namespace
 
 TFormCalculadora::TFormCalculadora(TMD &md, Interfaz &ui, QWidget *parent)
@@ -44,8 +66,11 @@ void TFormCalculadora::Conectar()
     qApp->installEventFilter(this);
 
     EtiquetaPulsable *modos[] = {LModo0, LModo1, LModo2, LModo3, LModo4};
-    for (int i = 0; i < 5; ++i)
+    QFrame *panelesModo[] = {Panel1, Panel2, Panel3, Panel4, Panel5};
+    for (int i = 0; i < 5; ++i) {
         connect(modos[i], &EtiquetaPulsable::pulsada, this, [this, i] { TTipo->setValue(i); });
+        panelesModo[i]->installEventFilter(new ClicEnPanel(panelesModo[i], [this, i] { TTipo->setValue(i); }));
+    }
     connect(TTipo, &QSlider::valueChanged, this, [this] { TTipoChange(); });
 
     for (QToolButton *b : {B0, B1, B2, B3, B4, B5, B6, B7, B8, B9})

@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
 
     InterfazQt interfaz;
     TMD md;
-    md.DataModuleCreate();
+    md.DataModuleCreate(interfaz);
 
     TFormCalculadora *ventana = TFormCalculadora::Crear(md, interfaz);
     ventana->setAttribute(Qt::WA_DeleteOnClose);
@@ -36,5 +36,7 @@ int main(int argc, char *argv[])
         ventana->showMinimized();
     else
         ventana->show();
-    return app.exec();
+    const int salida = app.exec();
+    md.DataModuleDestroy();
+    return salida;
 }

@@ -43,4 +43,6 @@ struct Configuracion {
     QString HoraAlarma = QStringLiteral("00:00");
     // Kept for the window's hidden "always visible" box; never stored.
     bool SiempreVisible = false;
+
+    bool operator==(const Configuracion &) const = default;
 };

@@ -7,20 +7,40 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <type_traits>
 
 struct Banco {
+    InterfazFalsa ui; // outlives the data module that reports through it
+    QTemporaryDir carpeta;
     TMD md;
-    InterfazFalsa ui;
     std::unique_ptr<TFormCalculadora> w;
 
-    // Creates and shows the window; ajustar may change the settings first.
-    template <typename F>
-    explicit Banco(F ajustar)
+    // Settings, autostart entry and calendars of a test never touch the user's own.
+    static TMD::Ubicaciones UbicacionesEn(const QTemporaryDir &carpeta)
     {
-        md.DataModuleCreate();
-        ajustar(md.Campos);
+        TMD::Ubicaciones u;
+        const QString raiz = carpeta.path() + QLatin1Char('/');
+        u.ajustes = raiz + QStringLiteral("config/Tallyra.conf");
+        u.inicioSesion = raiz + QStringLiteral("autostart/tallyra.desktop");
+        u.dirEjecutable = raiz + QStringLiteral("programa/");
+        u.dirDatos = raiz + QStringLiteral("datos/");
+        u.ejecutable = QStringLiteral("tallyra");
+        return u;
+    }
+
+    // Creates and shows the window; ajustar may change the settings first,
+    // or the whole data module when it takes a TMD.
+    template <typename F>
+    explicit Banco(F ajustar) : md(UbicacionesEn(carpeta))
+    {
+        md.DataModuleCreate(ui);
+        if constexpr (std::is_invocable_v<F, TMD &>)
+            ajustar(md);
+        else
+            ajustar(md.Campos);
         w.reset(TFormCalculadora::Crear(md, ui));
         w->show();
         QApplication::setActiveWindow(w.get());
