@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <QKeyEvent>
+#include <array>
 #include <memory>
 
 class QButtonGroup;
@@ -138,6 +139,9 @@ public:
     QCheckBox *MascaraFecha = nullptr, *AlarmaSonora = nullptr, *AlarmaDia = nullptr;
     QLineEdit *EditProv = nullptr, *EditProv2 = nullptr, *EditCalendar = nullptr, *HoraAlarma = nullptr;
     QLabel *LDirCalendar = nullptr, *LSinCalendario = nullptr;
+    QLabel *Label16 = nullptr, *Label17 = nullptr, *Label2 = nullptr;
+    QToolButton *BotCalendar2 = nullptr, *BotCalendario = nullptr, *BotNuevo = nullptr, *BotReconstruir = nullptr;
+    QPushButton *BotGuardar = nullptr, *BotGuardarPredeterminados = nullptr;
     QSpinBox *VecesAlarma = nullptr, *NSonido = nullptr;
     QWidget *PanelAnota = nullptr;
 
@@ -252,9 +256,17 @@ public:
     void BotCuentaAtrasONClick();
     void BotCuentaAtrasOFFClick();
 
-    // ---- settings ----
+    // ---- settings and calendars ----
     void LeerVariables();
     void GuardarVariables();
+    void BotGuardarClick();
+    void BotGuardarPredeterminadosClick();
+    void BotCalendarioClick();
+    void BotNuevoClick();
+    void BotReconstruirClick();
+    void BotCalendar2Click();
+    std::array<double, 5> Memorias{};
+    std::array<QString, 5> MemoriasFecha;
 
     // ---- hooks that later features fill ----
     void TMemoriasChange();

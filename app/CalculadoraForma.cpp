@@ -550,6 +550,30 @@ QWidget *TFormCalculadora::CrearPanelConfiguracion()
     EditCalendar->setObjectName(QStringLiteral("EditCalendar"));
     LDirCalendar = new QLabel(PanelConfiguracion);
     LDirCalendar->setObjectName(QStringLiteral("LDirCalendar"));
+    Label16 = new QLabel(QStringLiteral("  Calendario:  "), PanelConfiguracion);
+    Label17 = new QLabel(QStringLiteral("Acceso calendario"), PanelConfiguracion);
+    Label2 = new QLabel(QStringLiteral("Seleccionar otro calendario"), PanelConfiguracion);
+    BotCalendar2 = BotonHerramienta(PanelConfiguracion, QStringLiteral("..."), QStringLiteral("BotCalendar2"),
+                                    QStringLiteral("Calendario para los festivos"));
+    BotCalendario = BotonHerramienta(PanelConfiguracion, QStringLiteral("..."), QStringLiteral("BotCalendario"),
+                                     QStringLiteral("Selección de un calendario (para calcular días hábiles)"));
+    BotNuevo = BotonHerramienta(PanelConfiguracion, QStringLiteral("&Nuevo"), QStringLiteral("BotNuevo"),
+                                QStringLiteral("Permite crear un calendario nuevo"));
+    BotReconstruir = BotonHerramienta(PanelConfiguracion, QStringLiteral("&Reconstruir"), QStringLiteral("BotReconstruir"),
+                                      QStringLiteral("Intenta reconstruir un fichero dañado"));
+    for (QToolButton *b : {BotCalendar2, BotCalendario, BotNuevo, BotReconstruir}) {
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->setAutoRaise(false);
+    }
+    BotGuardar = new QPushButton(QStringLiteral("&Guardar configuración"), PanelConfiguracion);
+    BotGuardar->setObjectName(QStringLiteral("BotGuardar"));
+    BotGuardar->setToolTip(QStringLiteral("Guarda la configuración actual"));
+    BotGuardarPredeterminados = new QPushButton(QStringLiteral("&Restaurar valores iniciales"), PanelConfiguracion);
+    BotGuardarPredeterminados->setObjectName(QStringLiteral("BotGuardarPredeterminados"));
+    BotGuardarPredeterminados->setToolTip(QStringLiteral("Restaura los valores iniciales de todos los campos"));
+    QPalette cara = EditCalendar->palette();
+    cara.setColor(QPalette::Base, cara.color(QPalette::Button));
+    EditCalendar->setPalette(cara);
     LSinCalendario = new QLabel(QStringLiteral(" SIN CALENDARIO "), PanelConfiguracion);
     LSinCalendario->setObjectName(QStringLiteral("LSinCalendario"));
     QPalette rojo = LSinCalendario->palette();
@@ -579,10 +603,25 @@ QWidget *TFormCalculadora::CrearPanelConfiguracion()
     prov->addWidget(EditProv);
     prov->addWidget(EditProv2);
     v->addLayout(prov, fila++, 1);
-    v->addWidget(new QLabel(QStringLiteral("Calendario"), PanelConfiguracion), fila, 0);
-    v->addWidget(EditCalendar, fila++, 1);
+    auto *acceso = new QHBoxLayout;
+    acceso->addWidget(Label16);
+    acceso->addWidget(EditCalendar, 1);
+    acceso->addWidget(Label17);
+    acceso->addWidget(BotCalendar2);
+    v->addLayout(acceso, fila++, 0, 1, 2);
+    auto *otro = new QHBoxLayout;
+    otro->addWidget(Label2);
+    otro->addWidget(BotCalendario);
+    otro->addWidget(BotNuevo);
+    otro->addWidget(BotReconstruir);
+    otro->addStretch(1);
+    v->addLayout(otro, fila++, 0, 1, 2);
     v->addWidget(LDirCalendar, fila++, 0, 1, 2);
     v->addWidget(LSinCalendario, fila++, 0, 1, 2);
+    auto *guardar = new QHBoxLayout;
+    guardar->addWidget(BotGuardar);
+    guardar->addWidget(BotGuardarPredeterminados);
+    v->addLayout(guardar, fila++, 0, 1, 2);
     v->setRowStretch(fila, 1);
     return PanelConfiguracion;
 }

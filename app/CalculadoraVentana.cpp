@@ -105,6 +105,12 @@ void TFormCalculadora::Conectar()
     connect(TextoPantalla1, &EtiquetaPulsable::movida, this, [this] { TextoPantalla1Click(); });
     connect(TMemorias, &QSlider::valueChanged, this, [this] { TMemoriasChange(); });
 
+    connect(BotGuardar, &QPushButton::clicked, this, [this] { BotGuardarClick(); });
+    connect(BotGuardarPredeterminados, &QPushButton::clicked, this, [this] { BotGuardarPredeterminadosClick(); });
+    connect(BotCalendario, &QToolButton::clicked, this, [this] { BotCalendarioClick(); });
+    connect(BotNuevo, &QToolButton::clicked, this, [this] { BotNuevoClick(); });
+    connect(BotReconstruir, &QToolButton::clicked, this, [this] { BotReconstruirClick(); });
+    connect(BotCalendar2, &QToolButton::clicked, this, [this] { BotCalendar2Click(); });
     connect(BotSVis, &QToolButton::clicked, this, [this] { BotSVisClick(); });
     connect(VerBarraTareas, &QCheckBox::clicked, this, [this] { VerBarraTareasClick(); });
     connect(VerIcono, &QCheckBox::clicked, this, [this] { VerIconoClick(); });
@@ -355,6 +361,8 @@ void TFormCalculadora::LeerVariables()
 {
     const Configuracion &c = md_.Campos;
     ModoInicial = qBound(0, c.ModoIni, 4);
+    Memorias = c.Memorias;
+    MemoriasFecha = c.MemoriasFecha;
     MaxDigitos = c.MaxDigitos;
     {
         const QSignalBlocker bloqueo(TDecimales);
@@ -404,6 +412,8 @@ void TFormCalculadora::GuardarVariables()
         TTipo->setValue(0);
     Configuracion &c = md_.Campos;
     c.ModoIni = TTipo->value();
+    c.Memorias = Memorias;
+    c.MemoriasFecha = MemoriasFecha;
     c.NumDecimales = TDecimales->value();
     c.Avisos = Avisos;
     c.Provincia = EditProv->text();

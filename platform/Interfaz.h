@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -36,6 +37,8 @@ public:
     virtual bool Imprimir(const std::function<void(QPrinter &)> &pintar, bool vistaPrevia) = 0;
     // The shell's "open" of an address or file; false when nothing could open it.
     virtual bool AbrirEnSistema(const QString &direccion) = 0;
+    // Runs a window of ours modally, with the top-most windows lowered; its result code.
+    virtual int Modal(QDialog &dialogo) = 0;
 
     // Windows that stay on top must not hide our own messages: every message
     // and modal window is shown between these two calls. They nest.

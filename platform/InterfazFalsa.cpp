@@ -1,5 +1,7 @@
 #include "InterfazFalsa.h"
 
+#include <QDialog>
+
 void InterfazFalsa::Anotar(Tipo tipo, const QString &texto)
 {
     mensajes.append({tipo, texto, NivelBajado()});
@@ -59,6 +61,19 @@ bool InterfazFalsa::Imprimir(const std::function<void(QPrinter &)> &, bool)
 {
     ++impresiones;
     return true;
+}
+
+int InterfazFalsa::Modal(QDialog &dialogo)
+{
+    SuperioresBajados guarda(*this);
+    if (modales.isEmpty()) {
+        ++preguntasSinRespuesta;
+        return 0;
+    }
+    dialogo.show();
+    const int resultado = modales.dequeue()(dialogo);
+    dialogo.hide();
+    return resultado;
 }
 
 bool InterfazFalsa::AbrirEnSistema(const QString &direccion)

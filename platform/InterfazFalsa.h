@@ -22,6 +22,7 @@ public:
     QQueue<QString> archivos;                   // for ArchivoAbrir / ArchivoGuardar
     QString portapapeles;
     QStringList abiertos;                       // AbrirEnSistema
+    QQueue<std::function<int(QDialog &)>> modales;
     int impresiones = 0;
     int preguntasSinRespuesta = 0;
 
@@ -40,6 +41,9 @@ public:
     void EscribirPortapapeles(const QString &texto) override { portapapeles = texto; }
     bool Imprimir(const std::function<void(QPrinter &)> &pintar, bool vistaPrevia) override;
     bool AbrirEnSistema(const QString &direccion) override;
+    // Each modal window is handed to the next script, which works it as a
+    // user would and returns its result; with no script it is cancelled.
+    int Modal(QDialog &dialogo) override;
 
 private:
     void Anotar(Tipo tipo, const QString &texto);

@@ -75,6 +75,12 @@ bool InterfazQt::Imprimir(const std::function<void(QPrinter &)> &pintar, bool vi
     return true;
 }
 
+int InterfazQt::Modal(QDialog &dialogo)
+{
+    SuperioresBajados guarda(*this);
+    return dialogo.exec();
+}
+
 bool InterfazQt::AbrirEnSistema(const QString &direccion)
 {
     QUrl url = QUrl::fromUserInput(direccion);

@@ -23,6 +23,7 @@ public:
     void EscribirPortapapeles(const QString &texto) override;
     bool Imprimir(const std::function<void(QPrinter &)> &pintar, bool vistaPrevia) override;
     bool AbrirEnSistema(const QString &direccion) override;
+    int Modal(QDialog &dialogo) override;
 
 protected:
     void AlBajarSuperiores() override;
