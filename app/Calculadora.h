@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -326,5 +327,8 @@ private:
     bool mostrado_ = false;
     bool cerrando_ = false;
     bool enTecla_ = false;
+    static constexpr int IntervaloBombeoMs = 15;
+    QElapsedTimer ultimoBombeo_;
+    bool desplazamientoPendiente_ = false;
     QList<std::shared_ptr<QKeyEvent>> teclasEnEspera_;
 };

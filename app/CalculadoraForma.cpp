@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -79,6 +80,7 @@ void TFormCalculadora::CrearControles()
     auto *raiz = new QVBoxLayout(this);
     raiz->setContentsMargins(4, 4, 4, 4);
     raiz->setSpacing(3);
+    raiz->setSizeConstraint(QLayout::SetFixedSize); // a fixed single border, like the machine it imitates
     raiz->addWidget(CrearModo());
 
     auto *cuerpo = new QGridLayout;
@@ -445,7 +447,9 @@ QWidget *TFormCalculadora::CrearTiras()
         t->setUniformItemSizes(true);
         t->setSelectionMode(QAbstractItemView::SingleSelection);
         t->setFocusPolicy(Qt::ClickFocus);
-        t->setMinimumWidth(QFontMetrics(fuente).horizontalAdvance(QString(27, QLatin1Char('0'))));
+        // Room for a full line (number, blank, mark) and the scroll bar.
+        t->setFixedWidth(QFontMetrics(fuente).horizontalAdvance(QString(26, QLatin1Char('0')))
+                         + t->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * t->frameWidth() + 6);
         g->addWidget(t, 0, 0);
         *tiras[i] = t;
     }
@@ -465,14 +469,14 @@ QWidget *TFormCalculadora::CrearHerramientas()
     BBorrarTira = BotonHerramienta(barra, QStringLiteral("Limpiar tira"), QStringLiteral("BBorrarTira"),
                                    QStringLiteral("Elimina el contenido de la tira de papel"));
     BotImprimir = BotonHerramienta(barra, QStringLiteral("Imprimir"), QStringLiteral("BotImprimir"), QStringLiteral("Imprimir la tira"));
-    BotCopPorta = BotonHerramienta(barra, QStringLiteral("Copiar"), QStringLiteral("BotCopPorta"), QStringLiteral("Copiar la tira al portapapeles"));
-    BotPegPorta = BotonHerramienta(barra, QStringLiteral("Pegar"), QStringLiteral("BotPegPorta"), QStringLiteral("Pegar del portapapeles"));
+    BotCopPorta = BotonHerramienta(barra, QStringLiteral("Copiar"), QStringLiteral("BotCopPorta"), QStringLiteral("Copia tira papel al portapapeles"));
+    BotPegPorta = BotonHerramienta(barra, QStringLiteral("Pegar"), QStringLiteral("BotPegPorta"), QStringLiteral("Pega el contenido del portapapeles en la tira"));
     BotGuardarPP = BotonHerramienta(barra, QStringLiteral("Guardar"), QStringLiteral("BotGuardarPP"), QStringLiteral("Guardar la tira"));
     BotAbrirPP = BotonHerramienta(barra, QStringLiteral("Abrir"), QStringLiteral("BotAbrirPP"), QStringLiteral("Abrir una tira"));
     BExpresion = BotonHerramienta(barra, QStringLiteral("f(x)"), QStringLiteral("BExpresion"), QStringLiteral("Expresión"));
-    BotCopPPNum = BotonHerramienta(barra, QStringLiteral("123"), QStringLiteral("BotCopPPNum"), QStringLiteral("Copiar el número"));
-    BotCopPPNumLetras = BotonHerramienta(barra, QStringLiteral("abc"), QStringLiteral("BotCopPPNumLetras"), QStringLiteral("Copiar el número en letras"));
-    BotCopPPPesetas = BotonHerramienta(barra, QStringLiteral("Pts"), QStringLiteral("BotCopPPPesetas"), QStringLiteral("Copiar las pesetas"));
+    BotCopPPNum = BotonHerramienta(barra, QStringLiteral("123"), QStringLiteral("BotCopPPNum"), QStringLiteral("Copia al portapapeles el número"));
+    BotCopPPNumLetras = BotonHerramienta(barra, QStringLiteral("abc"), QStringLiteral("BotCopPPNumLetras"), QStringLiteral("Copia al portapapeles el número en letras"));
+    BotCopPPPesetas = BotonHerramienta(barra, QStringLiteral("Pts"), QStringLiteral("BotCopPPPesetas"), QStringLiteral("Copia al portapapeles el importe en pesetas"));
     BotAcerca = BotonHerramienta(barra, QStringLiteral("i"), QStringLiteral("BotAcerca"), QStringLiteral("Acerca de..."));
     btnHelpTOC = BotonHerramienta(barra, QStringLiteral("?"), QStringLiteral("btnHelpTOC"), QStringLiteral("Ayuda"));
     btnWhatsThis = BotonHerramienta(barra, QStringLiteral("¿?"), QStringLiteral("btnWhatsThis"), QStringLiteral("¿Qué es esto?"));

@@ -8,6 +8,7 @@
 #include "TotalHoras.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 using namespace Funcion;
 
@@ -17,10 +18,23 @@ void TFormCalculadora::EscribirLineas(QListWidget *tira, QLabel *cuenta, const Q
     tira->addItems(lineas);
     const int total = tira->count();
     cuenta->setText(QString::number(total));
-    tira->scrollToBottom();
     // Repaints and timer ticks may run between two lines of one operation;
-    // a key typed meanwhile waits until the operation has finished.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // a key typed meanwhile waits until the operation has finished. Scrolling
+    // lays the whole list out again and a repaint costs far more than a line,
+    // so a burst of lines (a long paste) does both a few dozen times a second
+    // and the last line is brought into view once the burst is over.
+    if (!ultimoBombeo_.isValid() || ultimoBombeo_.elapsed() >= IntervaloBombeoMs) {
+        tira->scrollToBottom();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        ultimoBombeo_.restart();
+    } else if (!desplazamientoPendiente_) {
+        desplazamientoPendiente_ = true;
+        QTimer::singleShot(0, this, [this] {
+            desplazamientoPendiente_ = false;
+            for (QListWidget *t : {Papel, Papel1, Papel2})
+                t->scrollToBottom();
+        });
+    }
     LRe1->setText(resultado);
     const char *aviso = nullptr;
     if (total == 2000)

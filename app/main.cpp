@@ -15,7 +15,6 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyra"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tallyra"));
     QApplication::setApplicationVersion(QStringLiteral("1.20"));
     QApplication::setQuitOnLastWindowClosed(true);
 

@@ -14,7 +14,7 @@
 void InterfazQt::Mensaje(int icono, const QString &texto)
 {
     SuperioresBajados guarda(*this);
-    QMessageBox caja(static_cast<QMessageBox::Icon>(icono), QApplication::applicationDisplayName(), texto,
+    QMessageBox caja(static_cast<QMessageBox::Icon>(icono), QApplication::applicationName(), texto,
                      QMessageBox::Ok, ventana_);
     caja.exec();
 }
@@ -26,7 +26,7 @@ void InterfazQt::Error(const QString &texto) { Mensaje(QMessageBox::Critical, te
 bool InterfazQt::Confirmar(const QString &texto)
 {
     SuperioresBajados guarda(*this);
-    QMessageBox caja(QMessageBox::Question, QApplication::applicationDisplayName(), texto,
+    QMessageBox caja(QMessageBox::Question, QApplication::applicationName(), texto,
                      QMessageBox::Yes | QMessageBox::No, ventana_);
     caja.setDefaultButton(QMessageBox::No);
     return caja.exec() == QMessageBox::Yes;

@@ -33,6 +33,7 @@ private slots:
     void avisosDeTamano();
     void teclaDuranteUnaLineaEspera();
     void cuentaYTotalQuedanALaVista();
+    void laUltimaLineaQuedaALaVista();
 };
 
 void TestOperaciones::secuencias_data()
@@ -273,6 +274,7 @@ void TestOperaciones::teclaDuranteUnaLineaEspera()
     // The tape lets timers run between its lines; a key that comes in then
     // must not act inside the total.
     int lineasAlTeclear = -1;
+    QTest::qWait(30); // long enough since the last line for the tape to let events through again
     QTimer::singleShot(0, b.w.get(), [&] {
         lineasAlTeclear = b.w->Papel->count();
         QTest::keyClick(b.w->E, '5');
@@ -293,6 +295,17 @@ void TestOperaciones::cuentaYTotalQuedanALaVista()
     b.Teclear("1+");
     QCOMPARE(b.w->LSumandos->text(), QStringLiteral("1"));
     QCOMPARE(b.w->LRe1->text(), QStringLiteral("1,00"));
+}
+
+void TestOperaciones::laUltimaLineaQuedaALaVista()
+{
+    Banco b;
+    for (int i = 0; i < 500; ++i)
+        b.w->TiraPapel(QLatin1Char('+'), i);
+    QCoreApplication::processEvents();
+    QListWidget *tira = b.w->Papel;
+    const QRect ultima = tira->visualItemRect(tira->item(tira->count() - 1));
+    QVERIFY(tira->viewport()->rect().contains(ultima));
 }
 
 QTEST_MAIN(TestOperaciones)
