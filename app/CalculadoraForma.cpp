@@ -93,12 +93,14 @@ void TFormCalculadora::CrearControles()
     izquierda->addWidget(CrearPanelesFechas());
     izquierda->addWidget(CrearPanelTiempo());
     cuerpo->addLayout(izquierda, 0, 0);
-    cuerpo->addWidget(CrearTiras(), 0, 1);
-    cuerpo->setColumnStretch(1, 1);
+    auto *derecha = new QVBoxLayout;
+    derecha->setSpacing(2);
+    derecha->addWidget(CrearTiras(), 1);
+    derecha->addWidget(CrearHerramientas());
+    cuerpo->addLayout(derecha, 0, 1);
     cuerpo->addWidget(CrearPanelDigitos(), 0, 0, 1, 2);
     cuerpo->addWidget(CrearPanelConfiguracion(), 0, 0, 1, 2);
     raiz->addLayout(cuerpo, 1);
-    raiz->addWidget(CrearHerramientas());
 
     E = new QLineEdit(this);
     E->setObjectName(QStringLiteral("E"));
@@ -463,7 +465,7 @@ QWidget *TFormCalculadora::CrearTiras()
 QWidget *TFormCalculadora::CrearHerramientas()
 {
     auto *barra = new QWidget(this);
-    auto *h = new QHBoxLayout(barra);
+    auto *h = new QGridLayout(barra);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(1);
     BBorrarTira = BotonHerramienta(barra, QStringLiteral("Limpiar tira"), QStringLiteral("BBorrarTira"),
@@ -483,12 +485,13 @@ QWidget *TFormCalculadora::CrearHerramientas()
     BotGuiaRef = BotonHerramienta(barra, QStringLiteral("Teclas"), QStringLiteral("BotGuiaRef"), QStringLiteral("Muestra las teclas abreviadas"));
     BotSVis = BotonHerramienta(barra, QStringLiteral("^"), QStringLiteral("BotSVis"),
                                QStringLiteral("Siempre visible, esta pantalla se superpone a todas las demás ventanas del windows"));
-    for (QToolButton *b : {BBorrarTira, BotImprimir, BotCopPorta, BotPegPorta, BotGuardarPP, BotAbrirPP, BExpresion,
-                           BotCopPPNum, BotCopPPNumLetras, BotCopPPPesetas})
-        h->addWidget(b);
-    h->addStretch(1);
-    for (QToolButton *b : {BotAcerca, btnHelpTOC, btnWhatsThis, BotGuiaRef, BotSVis})
-        h->addWidget(b);
+    QToolButton *const orden[] = {BBorrarTira, BotImprimir, BotCopPorta, BotPegPorta, BotGuardarPP,
+                                  BotAbrirPP,  BExpresion,  BotCopPPNum, BotCopPPNumLetras, BotCopPPPesetas,
+                                  BotAcerca,   btnHelpTOC,  btnWhatsThis, BotGuiaRef, BotSVis};
+    for (int i = 0; i < 15; ++i) {
+        orden[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        h->addWidget(orden[i], i / 5, i % 5);
+    }
     return barra;
 }
 
