@@ -301,6 +301,7 @@ private:
     void Conectar();
     QToolButton *TeclaNueva(const QString &texto, const QString &nombre);
     void ColorearModos(int modo);
+    void RangoMemorias(int primero);
     void MostrarDisplay(QLabel *visible);
     void MostrarTira(QListWidget *visible);
     void AjustarPtasVisibles(bool calculadora);
@@ -314,6 +315,7 @@ private:
     void ResultadoEnPantalla(double r, bool conMascara);
     void Desbordamiento();
     void Sumar(QChar signo);
+    double EmpezarCadena(QChar marca);
     void Pulsar(QToolButton *boton, void (TFormCalculadora::*manejador)());
     void TeclaCalculadora(QChar &c);
     void TeclaFechas(QChar &c);

@@ -73,6 +73,19 @@ void TFormCalculadora::AjustarPtasVisibles(bool calculadora)
     PorcenAcum->setVisible(calculadora);
 }
 
+// Registers 1..5 serve the calculator, 6..10 the dates.
+void TFormCalculadora::RangoMemorias(int primero)
+{
+    {
+        const QSignalBlocker bloqueo(TMemorias);
+        TMemorias->setRange(primero, primero + 4);
+        TMemorias->setValue(primero);
+    }
+    QLabel *const lm[] = {LM1, LM2, LM3, LM4, LM5};
+    for (int i = 0; i < 5; ++i)
+        lm[i]->setText(QString::number(primero + i));
+}
+
 void TFormCalculadora::BotonesCalculadora()
 {
     ColorearModos(0);
@@ -100,14 +113,7 @@ void TFormCalculadora::BotonesCalculadora()
     AjustarPtasVisibles(true);
     PanelDecimales->show();
     PanelMemorias->show();
-    {
-        const QSignalBlocker bloqueo(TMemorias);
-        TMemorias->setRange(1, 5);
-        TMemorias->setValue(1);
-    }
-    QLabel *lm[] = {LM1, LM2, LM3, LM4, LM5};
-    for (int i = 0; i < 5; ++i)
-        lm[i]->setText(QString::number(i + 1));
+    RangoMemorias(1);
     GroupDias->hide();
     PanelCoef->hide();
     PanelFTiempo->hide();
@@ -143,14 +149,7 @@ void TFormCalculadora::BotonesFechas()
     AjustarPtasVisibles(false);
     PanelDecimales->hide();
     PanelMemorias->show();
-    {
-        const QSignalBlocker bloqueo(TMemorias);
-        TMemorias->setRange(6, 10);
-        TMemorias->setValue(6);
-    }
-    QLabel *lm[] = {LM1, LM2, LM3, LM4, LM5};
-    for (int i = 0; i < 5; ++i)
-        lm[i]->setText(QString::number(i + 6));
+    RangoMemorias(6);
     GroupDias->show();
     PanelCoef->show();
     PanelFTiempo->hide();

@@ -65,35 +65,34 @@ void TFormCalculadora::BMENOSClick()
     }
 }
 
+// The first operand of "x" or "/": printed and kept; the other chain
+// operation is dropped.
+double TFormCalculadora::EmpezarCadena(QChar marca)
+{
+    LSumandos->setText(QString::number(Sumandos));
+    const double v = ValorPantalla();
+    NuevaEntrada = true;
+    UltimaOperacion = QString(marca);
+    TiraPapel(QLatin1Char(' '), 0);
+    TiraPapel(marca, v);
+    return v;
+}
+
 void TFormCalculadora::BPORClick()
 {
     Bkk->setChecked(true);
     if (!BPOR->isEnabled() || ModoActual != 0)
         return;
-    LSumandos->setText(QString::number(Sumandos));
-    const double v = ValorPantalla();
-    Multiplicando = v;
-    NuevaEntrada = true;
-    UltimaOperacion = QStringLiteral("X");
-    TiraPapel(QLatin1Char(' '), 0);
-    TiraPapel(QLatin1Char('X'), v);
+    Multiplicando = EmpezarCadena(QLatin1Char('X'));
     Dividendo = 0;
 }
 
 void TFormCalculadora::BDIVClick()
 {
     Bkk->setChecked(true);
-    if (!BDIV->isEnabled() && ModoActual == 0)
+    if (!BDIV->isEnabled() || ModoActual != 0)
         return;
-    if (ModoActual != 0)
-        return;
-    LSumandos->setText(QString::number(Sumandos));
-    const double v = ValorPantalla();
-    Dividendo = v;
-    NuevaEntrada = true;
-    UltimaOperacion = QStringLiteral("/");
-    TiraPapel(QLatin1Char(' '), 0);
-    TiraPapel(QLatin1Char('/'), v);
+    Dividendo = EmpezarCadena(QLatin1Char('/'));
     Multiplicando = 0;
 }
 

@@ -29,6 +29,8 @@ QString ControlCuentaCotizacion(int32_t provincia, const QString &cuenta);
 // The two IBAN check digits of an account of any length; empty unless pais
 // is two letters and cuenta holds letters and digits (blanks are skipped).
 QString CalculaCodIBAN(const QString &pais, const QString &cuenta);
+// A CIF of nine characters, its organisation letter first, with the right
+// control character.
 bool ComprobarCIF(const QString &cif);
 
 } // namespace Funcion
