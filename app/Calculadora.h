@@ -257,6 +257,15 @@ public:
     void BotCuentaAtrasONClick();
     void BotCuentaAtrasOFFClick();
 
+    // ---- clipboard ----
+    void BotCopPortaClick();
+    void BotPegPortaClick();
+    void BotCopPPNumClick();
+    void BotCopPPNumLetrasClick();
+    void BotCopPPPesetasClick();
+    // The clipboard lines the tape of the current mode gives.
+    QStringList LineasParaCopiar() const;
+
     // ---- settings and calendars ----
     void LeerVariables();
     void GuardarVariables();

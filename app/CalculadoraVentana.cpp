@@ -105,6 +105,11 @@ void TFormCalculadora::Conectar()
     connect(TextoPantalla1, &EtiquetaPulsable::movida, this, [this] { TextoPantalla1Click(); });
     connect(TMemorias, &QSlider::valueChanged, this, [this] { TMemoriasChange(); });
 
+    connect(BotCopPorta, &QToolButton::clicked, this, [this] { BotCopPortaClick(); });
+    connect(BotPegPorta, &QToolButton::clicked, this, [this] { BotPegPortaClick(); });
+    connect(BotCopPPNum, &QToolButton::clicked, this, [this] { BotCopPPNumClick(); });
+    connect(BotCopPPNumLetras, &QToolButton::clicked, this, [this] { BotCopPPNumLetrasClick(); });
+    connect(BotCopPPPesetas, &QToolButton::clicked, this, [this] { BotCopPPPesetasClick(); });
     connect(BotGuardar, &QPushButton::clicked, this, [this] { BotGuardarClick(); });
     connect(BotGuardarPredeterminados, &QPushButton::clicked, this, [this] { BotGuardarPredeterminadosClick(); });
     connect(BotCalendario, &QToolButton::clicked, this, [this] { BotCalendarioClick(); });
