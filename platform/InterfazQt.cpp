@@ -93,6 +93,10 @@ void InterfazQt::AlBajarSuperiores()
 {
     bajadas_.clear();
     for (QWidget *w : QApplication::topLevelWidgets()) {
+        // A dialog running its own modal loop would leave it when hidden by
+        // the flag change; it stays as it is.
+        if (w->isModal() || w == QApplication::activeModalWidget())
+            continue;
         if (w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint)) {
             bajadas_.append(w);
             w->setWindowFlag(Qt::WindowStaysOnTopHint, false);
