@@ -44,6 +44,28 @@ void ConCalendario(TMD &md, int filas)
     md.CalendarioAbierto = true;
 }
 
+// One run of the program over a folder that stands for the user's own.
+struct Sesion {
+    InterfazFalsa ui;
+    TMD md;
+    std::unique_ptr<TFormCalculadora> w;
+
+    explicit Sesion(const QTemporaryDir &carpeta) : md(Banco::UbicacionesEn(carpeta))
+    {
+        md.DataModuleCreate(ui);
+        w.reset(TFormCalculadora::Crear(md, ui));
+        w->show();
+    }
+    // Closes the window as the user does and ends the program.
+    bool Salir()
+    {
+        if (!w->close())
+            return false;
+        md.DataModuleDestroy();
+        return true;
+    }
+};
+
 } // namespace
 
 class TestConfiguracion : public QObject {
@@ -66,27 +88,20 @@ void TestConfiguracion::ajustesSobrevivenAlReinicio()
 {
     QTemporaryDir carpeta;
     {
-        InterfazFalsa ui;
-        TMD md(Banco::UbicacionesEn(carpeta));
-        md.DataModuleCreate(ui);
-        std::unique_ptr<TFormCalculadora> w(TFormCalculadora::Crear(md, ui));
-        w->show();
+        Sesion primera(carpeta);
+        TFormCalculadora *w = primera.w.get();
         w->TTipo->setValue(2);
         w->RB9->click();
         w->TDecimales->setValue(4);
         w->PorcenAcum->setChecked(true);
         w->Memorias[2] = 12.5;
         w->MemoriasFecha[0] = QStringLiteral("01/03/2024");
-        QVERIFY(w->close());
-        md.DataModuleDestroy();
-        QVERIFY(ui.mensajes.isEmpty());
+        QVERIFY(primera.Salir());
+        QVERIFY(primera.ui.mensajes.isEmpty());
     }
-    InterfazFalsa ui;
-    TMD md(Banco::UbicacionesEn(carpeta));
-    md.DataModuleCreate(ui);
-    QVERIFY(ui.mensajes.isEmpty());
-    std::unique_ptr<TFormCalculadora> w(TFormCalculadora::Crear(md, ui));
-    w->show();
+    Sesion segunda(carpeta);
+    QVERIFY(segunda.ui.mensajes.isEmpty());
+    TFormCalculadora *w = segunda.w.get();
     QCOMPARE(w->ModoActual, 2);
     QVERIFY(w->RB9->isChecked());
     QCOMPARE(w->ModoRedondeo, QStringLiteral("9"));
@@ -101,17 +116,13 @@ void TestConfiguracion::sinGuardarAlSalirSoloGuardarAhora()
 {
     QTemporaryDir carpeta;
     {
-        InterfazFalsa ui;
-        TMD md(Banco::UbicacionesEn(carpeta));
-        md.DataModuleCreate(ui);
-        std::unique_ptr<TFormCalculadora> w(TFormCalculadora::Crear(md, ui));
-        w->show();
+        Sesion primera(carpeta);
+        TFormCalculadora *w = primera.w.get();
         w->GuardarSalir->setChecked(false);
         w->RB0->click();
         w->BotGuardar->click(); // written now, whatever GuardarSalir says
         w->RB9->click();        // lost: not saved at exit
-        QVERIFY(w->close());
-        md.DataModuleDestroy();
+        QVERIFY(primera.Salir());
     }
     InterfazFalsa ui;
     TMD md(Banco::UbicacionesEn(carpeta));
