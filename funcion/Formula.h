@@ -23,5 +23,11 @@ private:
 QString Evaluar(const QString &formula, int contador, bool quitarComillas);
 // The value of one operand.
 QString EvaluarOperando(const QString &texto, bool mantenerComillas);
+// Given a text that starts with an @function call, the call's value (texts
+// in single quotes) followed by the rest of the text after its closing
+// parenthesis. A text that does not start with "@", a name (a letter, then
+// letters or digits) and "(" comes back unchanged. Throws ErrorFormula for
+// faults in the arguments.
+QString EvaluarFuncion(const QString &texto, int contador);
 
 } // namespace Funcion
