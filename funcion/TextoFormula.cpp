@@ -47,7 +47,7 @@ int Codigo1252(QChar c)
     const char16_t u = c.unicode();
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return u;
-    static const QHash<char16_t, int> especiales = [] {
+    static const QHash<char16_t, int> fueraDeLatin1 = [] {
         QHash<char16_t, int> h;
         QStringDecoder dec("windows-1252");
         for (int b = 0x80; b < 0xA0; ++b) {
@@ -58,7 +58,7 @@ int Codigo1252(QChar c)
         }
         return h;
     }();
-    return especiales.value(u, '?');
+    return fueraDeLatin1.value(u, '?');
 }
 
 } // namespace

@@ -132,7 +132,6 @@ void TestFuncionesFormula::aplicar_data()
 
     QTest::newRow("numerica sin comillas") << "LONG" << QStringList{"abc"} << "3";
     QTest::newRow("texto con comillas") << "TRIM" << QStringList{" a "} << "'a'";
-    QTest::newRow("edad es texto") << "EDAD" << QStringList{"01/01/2000"} << "'" + QString::number(Edad(QDate(2000, 1, 1), QDate::currentDate())) + "'";
     QTest::newRow("desconocida") << "FOO" << QStringList{} << "''";
     QTest::newRow("fallo") << "RESTO" << QStringList{"7", "0"} << "''";
     QTest::newRow("faltan argumentos") << "SUSTITUYE" << QStringList{"abc"} << "'abc'";
@@ -164,7 +163,7 @@ void TestFuncionesFormula::acentos_data()
                                         << "AAEEIIOOUU" << u("áàéèíìóòúù");
     // Ñ and Ç are letters of their own; Ü and other marks are left alone.
     QTest::newRow("enie y cedilla") << u("ñÑçÇ") << u("ñÑçÇ") << u("ÑÑÇÇ") << u("ÑÑÇÇ") << u("ññçÇ");
-    QTest::newRow("otras marcas") << u("üÜâ") << u("üÜâ") << u("üÜâ") << u("üÜâ") << u("üüâ");
+    QTest::newRow("otras marcas") << u("üÜâ") << u("üÜâ") << u("üÜâ") << u("üÜâ") << u("üÜâ");
     QTest::newRow("ascii") << "Abc-1 Z" << "Abc-1 Z" << "ABC-1 Z" << "ABC-1 Z" << "abc-1 z";
 }
 
@@ -178,11 +177,7 @@ void TestFuncionesFormula::acentos()
     QCOMPARE(QuitarAcentos(texto), sinAcentos);
     QCOMPARE(Mayusculas(texto, false), mayusculas);
     QCOMPARE(Mayusculas(texto, true), mayusculasSinAcentos);
-    // Ü has no small form here: only the accented vowels, Ñ and A-Z are lowered.
-    if (QTest::currentDataTag() != QByteArray("otras marcas"))
-        QCOMPARE(Minusculas(texto), minusculas);
-    else
-        QCOMPARE(Minusculas(texto), QString::fromUtf8("üÜâ"));
+    QCOMPARE(Minusculas(texto), minusculas);
 }
 
 void TestFuncionesFormula::nombres_data()
@@ -245,9 +240,12 @@ void TestFuncionesFormula::edadHoy()
     const QDate hoy = QDate::currentDate();
     const QString fecha = hoy.addYears(-30).toString("dd/MM/yyyy");
     const QString edad = Evaluar("@EDAD('" + fecha + "')", 0, true);
+    // The age is a text: it goes back into the formula in quotes.
+    const QString valor = AplicarFuncion("EDAD", {fecha}, 0);
     if (QDate::currentDate() != hoy)
         QSKIP("the date changed during the test");
     QCOMPARE(edad, QString("30"));
+    QCOMPARE(valor, QString("'30'"));
 }
 
 void TestFuncionesFormula::claveEncriptado()
