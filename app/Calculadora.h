@@ -19,9 +19,12 @@
 #include <QWidget>
 #include <QKeyEvent>
 #include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QButtonGroup;
+class QProgressBar;
 class QMenu;
 class QAction;
 class QGroupBox;
@@ -68,6 +71,15 @@ public:
     int DigitosEntrada = 0;
     int DecimalesEntrada = 0;
     int SeleccionSemana = 0;
+    // Weekday counting: selected labels, what "Hábiles" was before the
+    // selection switched it on (0 nothing, 1 off, 2 on), counts by weekday
+    // number (1 Sunday .. 7 Saturday).
+    int DiasSeleccionados = 0;
+    int HabilesAntes = 0;
+    std::array<int, 8> ContadorDias{};
+    // Midnight is a valid time, so a start or end is kept apart from its value.
+    bool HoraInicioFijada = false;
+    bool HoraFinFijada = false;
     bool Avisos = true;
     QString Version;
 
@@ -117,14 +129,22 @@ public:
     QCheckBox *PorcenAcum = nullptr;
     QWidget *PanelMemorias = nullptr;
     QSlider *TMemorias = nullptr;
-    QToolButton *BGM = nullptr, *RM = nullptr;
-    QLabel *LM1 = nullptr, *LM2 = nullptr, *LM3 = nullptr, *LM4 = nullptr, *LM5 = nullptr;
+    QToolButton *BGM = nullptr, *RM = nullptr, *SM = nullptr, *MM = nullptr, *CM = nullptr, *CTM = nullptr;
+    QToolButton *BMENOSMEM = nullptr, *BMASMEM = nullptr;
+    EtiquetaPulsable *LM1 = nullptr, *LM2 = nullptr, *LM3 = nullptr, *LM4 = nullptr, *LM5 = nullptr;
+    QLabel *LMemoria = nullptr, *Label6 = nullptr;
 
     // date panels
     QGroupBox *GroupDias = nullptr;
     QCheckBox *Habiles = nullptr, *SabadosNo = nullptr, *AmbosInc = nullptr, *DMA = nullptr;
+    QWidget *Panel6 = nullptr;
+    EtiquetaPulsable *L = nullptr, *M = nullptr, *X = nullptr, *J = nullptr, *V = nullptr, *S = nullptr, *D = nullptr;
+    QToolButton *BotLimDias = nullptr, *BotCalendar = nullptr;
     QWidget *PanelCoef = nullptr;
+    QCheckBox *Coef = nullptr, *Mult15 = nullptr;
     QLineEdit *EditCoef = nullptr;
+    QProgressBar *Gauge1 = nullptr;
+    QLabel *LNumCar1 = nullptr, *LNumCar2 = nullptr;
 
     // other modes
     QWidget *PanelFTiempo = nullptr;
@@ -243,9 +263,54 @@ public:
     void FormKeyUp();
     void EditPtasKeyPress(QChar &c);
 
-    // ---- buttons of memories and timers ----
+    // ---- memory registers ----
     void BGMClick();
     void RMClick();
+    void SMClick();
+    void MMClick();
+    void CMClick();
+    void CTMClick();
+    void BMASMEMClick();
+    void BMENOSMEMClick();
+    // i = 0..4 for LM1..LM5
+    void LMClick(int i);
+    void TMemoriasChange();
+
+    // ---- date mode ----
+    void AnadirCaracter1(const QString &c);
+    void VerPantalla1();
+    void CoefClick();
+    void EditCoefEnter();
+    void EditCoefExit();
+    void EditCoefKeyPress(QChar &c);
+    void EditCoefChange();
+
+    // ---- day counting (dates are day serials) ----
+    double CalcularDias(double primera, double segunda);
+    double DiasHabiles(double desde, double hasta);
+    void NumDiasSem(double desde, double hasta);
+    double CalcularFecha(double fecha, double dias);
+    double NumDiasHabiles(double fecha, double dias);
+    void ImprimirDias();
+    void HabilesClick();
+    void SabadosNoClick();
+    void AmbosIncClick();
+    void DMAClick();
+    void LClick(EtiquetaPulsable *etiqueta);
+    void BotLimDiasClick();
+    void MascaraFechaClick();
+    void FechaChange();
+    void FechaCloseUp();
+    void BotCalendarClick();
+
+    // ---- time mode ----
+    void AnadirCaracter2(const QString &c);
+    void VerPantalla2();
+
+    // ---- formula ----
+    void BExpresionClick();
+
+    // ---- timers ----
     void BotGoClick();
     void BotLapClick();
     void BotMarcaClick();
@@ -279,10 +344,7 @@ public:
     std::array<QString, 5> MemoriasFecha;
 
     // ---- hooks that later features fill ----
-    void TMemoriasChange();
     void HabAnotaClick();
-    void VerPantalla1();
-    void VerPantalla2();
 
 signals:
     void ModoCambiado(int modo);
@@ -301,6 +363,7 @@ private:
     QWidget *CrearTeclado();
     QWidget *CrearPanelesCalculadora();
     QWidget *CrearPanelesFechas();
+    QWidget *CrearPanelMemorias(QWidget *padre);
     QWidget *CrearTiras();
     QWidget *CrearHerramientas();
     QWidget *CrearPanelTiempo();
@@ -308,6 +371,8 @@ private:
     QWidget *CrearPanelConfiguracion();
     void CrearBandeja();
     void Conectar();
+    void ConectarMemorias();
+    void ConectarFechas();
     QToolButton *TeclaNueva(const QString &texto, const QString &nombre);
     void ColorearModos(int modo);
     void RangoMemorias(int primero);
@@ -331,6 +396,24 @@ private:
     void TeclaTiempo(QChar &c);
     void TeclaDigito(QChar c);
     bool TratarTecla(QKeyEvent *k);
+    // date mode branches of the shared keys
+    void PorFecha();
+    void FechaMasDias(double inicio);
+    void SumarDias(QChar signo);
+    void TotalFechas();
+    void SubtotalFechas();
+    void SignoFecha();
+    void BorrarUnoFecha();
+    void ErrorFecha();
+    bool TratarEditCoef(QEvent *ev);
+    // time mode branches of the shared keys
+    void SumarHora();
+    void DiferenciaHoras();
+    void TotalHora();
+    void SubtotalHora();
+    void BorrarUnoHora();
+    // Holidays of a period, one query; empty when the calendar has no rows.
+    std::function<std::vector<int>(int, int)> ConsultaFestivos();
 
     TMD &md_;
     Interfaz &ui_;

@@ -102,12 +102,14 @@ void TFormCalculadora::B1Click(QToolButton *sender)
             NuevaEntrada = false;
             EntradaFecha.clear();
         }
+        AnadirCaracter1(QString(digito));
         break;
     case 2:
         if (NuevaEntrada) {
             NuevaEntrada = false;
             EntradaHora.clear();
         }
+        AnadirCaracter2(QString(digito));
         break;
     default:
         break;
@@ -151,6 +153,10 @@ void TFormCalculadora::BBorrarUltimoClick()
 void TFormCalculadora::BBorrarUnoClick()
 {
     Bkk->setChecked(true);
+    if (ModoActual == 1)
+        return BorrarUnoFecha();
+    if (ModoActual == 2)
+        return BorrarUnoHora();
     if (ModoActual != 0 || EntradaCalc.isEmpty())
         return;
     EntradaCalc.chop(1);

@@ -1,6 +1,7 @@
 // Assembly of the main window's controls: widgets and layouts only.
 
 #include "Calculadora.h"
+#include "Controles.h"
 #include "EtiquetaPulsable.h"
 
 #include <QAction>
@@ -14,6 +15,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+using namespace Controles;
+
 namespace {
 
 QFont FuenteTira()
@@ -25,35 +28,6 @@ QFont FuenteTira()
         f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     f.setPointSize(10);
     return f;
-}
-
-QToolButton *BotonHerramienta(QWidget *parent, const QString &texto, const QString &nombre, const QString &ayuda)
-{
-    auto *b = new QToolButton(parent);
-    b->setText(texto);
-    b->setObjectName(nombre);
-    b->setToolTip(ayuda);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setAutoRaise(true);
-    return b;
-}
-
-QCheckBox *Casilla(QWidget *parent, const QString &texto, const QString &nombre, const QString &ayuda = {})
-{
-    auto *c = new QCheckBox(texto, parent);
-    c->setObjectName(nombre);
-    if (!ayuda.isEmpty())
-        c->setToolTip(ayuda);
-    return c;
-}
-
-QLabel *Espejo(QWidget *parent, const QString &nombre)
-{
-    // Mirrors kept for whoever inspects them; never shown.
-    auto *l = new QLabel(parent);
-    l->setObjectName(nombre);
-    l->hide();
-    return l;
 }
 
 } // namespace
@@ -113,6 +87,8 @@ void TFormCalculadora::CrearControles()
     LPapel = Espejo(this, QStringLiteral("LPapel"));
     LPapel1 = Espejo(this, QStringLiteral("LPapel1"));
     LPapel2 = Espejo(this, QStringLiteral("LPapel2"));
+    LNumCar1 = Espejo(this, QStringLiteral("LNumCar1"));
+    LNumCar2 = Espejo(this, QStringLiteral("LNumCar2"));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
@@ -297,30 +273,7 @@ QWidget *TFormCalculadora::CrearPanelesCalculadora()
     d->addWidget(RB9, 3, 4);
     fila->addWidget(PanelDecimales, 1);
 
-    PanelMemorias = new QWidget(bloque);
-    PanelMemorias->setObjectName(QStringLiteral("PanelMemorias"));
-    auto *m = new QGridLayout(PanelMemorias);
-    m->setContentsMargins(0, 0, 0, 0);
-    m->setSpacing(1);
-    TMemorias = new QSlider(Qt::Horizontal, PanelMemorias);
-    TMemorias->setObjectName(QStringLiteral("TMemorias"));
-    TMemorias->setRange(1, 5);
-    TMemorias->setPageStep(1);
-    TMemorias->setFocusPolicy(Qt::NoFocus);
-    QLabel **lm[] = {&LM1, &LM2, &LM3, &LM4, &LM5};
-    for (int i = 0; i < 5; ++i) {
-        *lm[i] = new QLabel(QString::number(i + 1), PanelMemorias);
-        (*lm[i])->setObjectName(QStringLiteral("LM%1").arg(i + 1));
-        (*lm[i])->setAlignment(Qt::AlignCenter);
-        m->addWidget(*lm[i], 0, i);
-    }
-    m->addWidget(TMemorias, 1, 0, 1, 5);
-    BGM = TeclaNueva(QStringLiteral("GM"), QStringLiteral("BGM"));
-    BGM->setToolTip(QStringLiteral("Guardar en memoria  (G)"));
-    RM = TeclaNueva(QStringLiteral("RM"), QStringLiteral("RM"));
-    RM->setToolTip(QStringLiteral("Recuperar memoria  (R)"));
-    m->addWidget(BGM, 2, 0, 1, 2);
-    m->addWidget(RM, 2, 3, 1, 2);
+    CrearPanelMemorias(bloque);
     fila->addWidget(PanelMemorias, 1);
     v->addLayout(fila);
     return bloque;
@@ -379,35 +332,6 @@ QWidget *TFormCalculadora::CrearTeclado()
     for (QAbstractButton *b : GrupoTeclado->buttons())
         b->setFont(negrita);
     return teclado;
-}
-
-QWidget *TFormCalculadora::CrearPanelesFechas()
-{
-    auto *bloque = new QWidget(this);
-    auto *h = new QHBoxLayout(bloque);
-    h->setContentsMargins(0, 0, 0, 0);
-    GroupDias = new QGroupBox(QStringLiteral("Días"), bloque);
-    GroupDias->setObjectName(QStringLiteral("GroupDias"));
-    auto *g = new QGridLayout(GroupDias);
-    g->setContentsMargins(4, 2, 4, 2);
-    Habiles = Casilla(GroupDias, QStringLiteral("Hábiles"), QStringLiteral("Habiles"));
-    SabadosNo = Casilla(GroupDias, QStringLiteral("Sábados no"), QStringLiteral("SabadosNo"));
-    AmbosInc = Casilla(GroupDias, QStringLiteral("Ambos inclusive"), QStringLiteral("AmbosInc"));
-    DMA = Casilla(GroupDias, QStringLiteral("D/M/A"), QStringLiteral("DMA"));
-    g->addWidget(Habiles, 0, 0);
-    g->addWidget(SabadosNo, 0, 1);
-    g->addWidget(AmbosInc, 1, 0);
-    g->addWidget(DMA, 1, 1);
-    h->addWidget(GroupDias, 1);
-    PanelCoef = new QWidget(bloque);
-    PanelCoef->setObjectName(QStringLiteral("PanelCoef"));
-    auto *c = new QFormLayout(PanelCoef);
-    c->setContentsMargins(0, 0, 0, 0);
-    EditCoef = new QLineEdit(PanelCoef);
-    EditCoef->setObjectName(QStringLiteral("EditCoef"));
-    c->addRow(QStringLiteral("Coef."), EditCoef);
-    h->addWidget(PanelCoef);
-    return bloque;
 }
 
 QWidget *TFormCalculadora::CrearPanelTiempo()
@@ -475,7 +399,7 @@ QWidget *TFormCalculadora::CrearHerramientas()
     BotPegPorta = BotonHerramienta(barra, QStringLiteral("Pegar"), QStringLiteral("BotPegPorta"), QStringLiteral("Pega el contenido del portapapeles en la tira"));
     BotGuardarPP = BotonHerramienta(barra, QStringLiteral("Guardar"), QStringLiteral("BotGuardarPP"), QStringLiteral("Guardar la tira"));
     BotAbrirPP = BotonHerramienta(barra, QStringLiteral("Abrir"), QStringLiteral("BotAbrirPP"), QStringLiteral("Abrir una tira"));
-    BExpresion = BotonHerramienta(barra, QStringLiteral("f(x)"), QStringLiteral("BExpresion"), QStringLiteral("Expresión"));
+    BExpresion = BotonHerramienta(barra, QStringLiteral("f(x)"), QStringLiteral("BExpresion"), QStringLiteral("Evaluador expresiones     P.ej. 5*(4+23)/(3+4)"));
     BotCopPPNum = BotonHerramienta(barra, QStringLiteral("123"), QStringLiteral("BotCopPPNum"), QStringLiteral("Copia al portapapeles el número"));
     BotCopPPNumLetras = BotonHerramienta(barra, QStringLiteral("abc"), QStringLiteral("BotCopPPNumLetras"), QStringLiteral("Copia al portapapeles el número en letras"));
     BotCopPPPesetas = BotonHerramienta(barra, QStringLiteral("Pts"), QStringLiteral("BotCopPPPesetas"), QStringLiteral("Copia al portapapeles el importe en pesetas"));
@@ -537,7 +461,6 @@ QWidget *TFormCalculadora::CrearPanelConfiguracion()
     BotPPP = Casilla(PanelConfiguracion, QStringLiteral("Ver botones copiar portapapeles "), QStringLiteral("BotPPP"));
     HabAnota = Casilla(PanelConfiguracion, QStringLiteral("Anotaciones"), QStringLiteral("HabAnota"));
     ImpNotas = Casilla(PanelConfiguracion, QStringLiteral("Imprimir sin vista previa"), QStringLiteral("ImpNotas"));
-    MascaraFecha = Casilla(PanelConfiguracion, QStringLiteral("Máscara de fecha"), QStringLiteral("MascaraFecha"));
     AlarmaSonora = Casilla(PanelConfiguracion, QStringLiteral("Alarma sonora"), QStringLiteral("AlarmaSonora"));
     AlarmaDia = Casilla(PanelConfiguracion, QStringLiteral("Al iniciar fijar alarma a las: "), QStringLiteral("AlarmaDia"));
     HoraAlarma = new QLineEdit(PanelConfiguracion);
@@ -596,8 +519,7 @@ QWidget *TFormCalculadora::CrearPanelConfiguracion()
     v->addWidget(BotPPP, fila++, 1);
     v->addWidget(HabAnota, fila, 0);
     v->addWidget(ImpNotas, fila++, 1);
-    v->addWidget(MascaraFecha, fila, 0);
-    v->addWidget(AlarmaSonora, fila++, 1);
+    v->addWidget(AlarmaSonora, fila++, 0);
     v->addWidget(AlarmaDia, fila, 0);
     v->addWidget(HoraAlarma, fila++, 1);
     v->addWidget(new QLabel(QStringLiteral("Repeticiones / sonido"), PanelConfiguracion), fila, 0);

@@ -52,6 +52,10 @@ void TFormCalculadora::BMASClick()
     Bkk->setChecked(true);
     if (ModoActual == 0)
         Sumar(QLatin1Char('+'));
+    else if (ModoActual == 1)
+        SumarDias(QLatin1Char('+'));
+    else if (ModoActual == 2)
+        SumarHora();
 }
 
 void TFormCalculadora::BMENOSClick()
@@ -59,6 +63,8 @@ void TFormCalculadora::BMENOSClick()
     Bkk->setChecked(true);
     if (ModoActual == 0) {
         Sumar(QLatin1Char('-'));
+    } else if (ModoActual == 1) {
+        SumarDias(QLatin1Char('-'));
     } else if (ModoActual == 2) {
         // "-" has no meaning for times; it only drops a pending chain operation.
         Multiplicando = Multiplicador = Dividendo = Divisor = 0;
@@ -81,7 +87,13 @@ double TFormCalculadora::EmpezarCadena(QChar marca)
 void TFormCalculadora::BPORClick()
 {
     Bkk->setChecked(true);
-    if (!BPOR->isEnabled() || ModoActual != 0)
+    if (!BPOR->isEnabled())
+        return;
+    if (ModoActual == 1)
+        return PorFecha();
+    if (ModoActual == 2)
+        return DiferenciaHoras();
+    if (ModoActual != 0)
         return;
     Multiplicando = EmpezarCadena(QLatin1Char('X'));
     Dividendo = 0;
@@ -90,7 +102,14 @@ void TFormCalculadora::BPORClick()
 void TFormCalculadora::BDIVClick()
 {
     Bkk->setChecked(true);
-    if (!BDIV->isEnabled() || ModoActual != 0)
+    if (!BDIV->isEnabled())
+        return;
+    if (ModoActual == 1) {
+        if (!EntradaFecha.contains(QLatin1Char('-')))
+            AnadirCaracter1(QStringLiteral("/"));
+        return;
+    }
+    if (ModoActual != 0)
         return;
     Dividendo = EmpezarCadena(QLatin1Char('/'));
     Multiplicando = 0;
@@ -139,7 +158,11 @@ void TFormCalculadora::BIGUALClick()
 void TFormCalculadora::BPORCENTClick()
 {
     Bkk->setChecked(true);
-    if (!BPORCENT->isEnabled() || ModoActual != 0)
+    if (!BPORCENT->isEnabled())
+        return;
+    if (ModoActual == 2)
+        return AnadirCaracter2(QStringLiteral(":"));
+    if (ModoActual != 0)
         return;
     NuevaEntrada = true;
     const double v = ValorPantalla();
@@ -188,6 +211,10 @@ void TFormCalculadora::BPORCENTClick()
 void TFormCalculadora::BTOTALClick()
 {
     Bkk->setChecked(true);
+    if (ModoActual == 1)
+        return TotalFechas();
+    if (ModoActual == 2)
+        return TotalHora();
     if (ModoActual != 0)
         return;
     LSumandos->setText(QString::number(Sumandos));
@@ -211,6 +238,10 @@ void TFormCalculadora::BTOTALClick()
 void TFormCalculadora::BSSClick()
 {
     Bkk->setChecked(true);
+    if (ModoActual == 1)
+        return SubtotalFechas();
+    if (ModoActual == 2)
+        return SubtotalHora();
     if (ModoActual != 0 || Sumandos == 0)
         return;
     TiraPapel(QLatin1Char('_'), 0);
@@ -224,12 +255,18 @@ void TFormCalculadora::BCNTClick()
     Bkk->setChecked(true);
     if (ModoActual == 0)
         TiraPapel(QLatin1Char('N'), 0);
+    else if (ModoActual == 1)
+        TiraPapel1(QString(), QLatin1Char('N'));
 }
 
 void TFormCalculadora::BSIGNOClick()
 {
     Bkk->setChecked(true);
-    if (!BSIGNO->isEnabled() || ModoActual != 0)
+    if (!BSIGNO->isEnabled())
+        return;
+    if (ModoActual == 1)
+        return SignoFecha();
+    if (ModoActual != 0)
         return;
     if (EntradaCalc.startsWith(QLatin1Char('-'))) {
         EntradaCalc.remove(0, 1);

@@ -35,6 +35,8 @@ void TFormCalculadora::Pulsar(QToolButton *boton, void (TFormCalculadora::*manej
 
 bool TFormCalculadora::eventFilter(QObject *obj, QEvent *ev)
 {
+    if (obj == EditCoef && TratarEditCoef(ev))
+        return true;
     if (ev->type() != QEvent::KeyPress && ev->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(obj, ev);
     auto *w = qobject_cast<QWidget *>(obj);
@@ -341,9 +343,7 @@ void TFormCalculadora::TeclaTiempo(QChar &c)
     }
 }
 
-// Buttons whose meaning arrives with the memories and the timers.
-void TFormCalculadora::BGMClick() { Bkk->setChecked(true); }
-void TFormCalculadora::RMClick() { Bkk->setChecked(true); }
+// Buttons whose meaning arrives with the timers.
 void TFormCalculadora::BotGoClick() {}
 void TFormCalculadora::BotLapClick() {}
 void TFormCalculadora::BotMarcaClick() {}

@@ -82,7 +82,6 @@ void TFormCalculadora::Conectar()
         {BTOTAL, &TFormCalculadora::BTOTALClick},     {BSS, &TFormCalculadora::BSSClick},
         {BCNT, &TFormCalculadora::BCNTClick},         {BSIGNO, &TFormCalculadora::BSIGNOClick},
         {BBorrarTodo, &TFormCalculadora::BBorrarTodoClick}, {BBorrarTira, &TFormCalculadora::BBorrarTiraClick},
-        {BGM, &TFormCalculadora::BGMClick},           {RM, &TFormCalculadora::RMClick},
     };
     for (const auto &[boton, manejador] : botones)
         connect(boton, &QToolButton::clicked, this, [this, m = manejador] { (this->*m)(); });
@@ -103,8 +102,10 @@ void TFormCalculadora::Conectar()
     connect(E, &QLineEdit::textChanged, this, [this] { EKeyPress(); });
     connect(TextoPantalla1, &EtiquetaPulsable::pulsada, this, [this] { TextoPantalla1Click(); });
     connect(TextoPantalla1, &EtiquetaPulsable::movida, this, [this] { TextoPantalla1Click(); });
-    connect(TMemorias, &QSlider::valueChanged, this, [this] { TMemoriasChange(); });
+    ConectarMemorias();
+    ConectarFechas();
 
+    connect(BExpresion, &QToolButton::clicked, this, [this] { BExpresionClick(); });
     connect(BotCopPorta, &QToolButton::clicked, this, [this] { BotCopPortaClick(); });
     connect(BotPegPorta, &QToolButton::clicked, this, [this] { BotPegPortaClick(); });
     connect(BotCopPPNum, &QToolButton::clicked, this, [this] { BotCopPPNumClick(); });
@@ -452,7 +453,4 @@ void TFormCalculadora::GuardarVariables()
 
 // ---- hooks for features that come later ----
 
-void TFormCalculadora::TMemoriasChange() {}
 void TFormCalculadora::HabAnotaClick() { PanelAnota->setVisible(false); }
-void TFormCalculadora::VerPantalla1() { TextoPantalla1->setText(EntradaFecha); }
-void TFormCalculadora::VerPantalla2() { TextoPantalla2->setText(EntradaHora); }

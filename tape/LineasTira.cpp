@@ -135,4 +135,9 @@ QStringList LineasTiempo(const QString &texto, QChar marca, const EstadoTiempo &
     }
 }
 
+QString LineaSubtotalHoras(const QString &totalHoras)
+{
+    return Relleno(Ancho - totalHoras.length()) + totalHoras + QStringLiteral(" S");
+}
+
 } // namespace Tira

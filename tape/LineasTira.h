@@ -55,5 +55,7 @@ struct EstadoTiempo {
 // The lines one time entry writes; the text of "T", "S", "L" and "M" lines is
 // returned in resultado (empty for the others).
 QStringList LineasTiempo(const QString &texto, QChar marca, const EstadoTiempo &estado, QString *resultado = nullptr);
+// The running time total as a subtotal: laid out like the total line, mark "S".
+QString LineaSubtotalHoras(const QString &totalHoras);
 
 } // namespace Tira
