@@ -63,7 +63,7 @@ void TFormCalculadora::ConectarFechas()
         connect(l, &EtiquetaPulsable::pulsada, this, [this, l] { LClick(l); });
     connect(Coef, &QCheckBox::clicked, this, [this] { CoefClick(); });
     connect(EditCoef, &QLineEdit::textChanged, this, [this] { EditCoefChange(); });
-    connect(Fecha, &QDateEdit::userDateChanged, this, [this] { FechaChange(); });
+    connect(Fecha, &QDateEdit::dateChanged, this, [this] { FechaChange(); });
     if (QCalendarWidget *mes = Fecha->calendarWidget())
         connect(mes, &QCalendarWidget::clicked, this, [this] { FechaCloseUp(); });
 }

@@ -69,8 +69,11 @@ void TFormCalculadora::TiraPapel1(const QString &texto, QChar marca)
     estado.sumandos = SumandosFecha;
     double fecha = 0;
     const QStringList lineas = Tira::LineasFechas(texto, marca, estado, &fecha);
-    if (fecha != 0)
+    if (fecha != 0) {
+        // The picker follows the tape; only the user's own picks are entries.
+        const QSignalBlocker bloqueo(Fecha);
         Fecha->setDate(SerialAFecha(fecha));
+    }
     EscribirLineas(Papel1, LPapel1, lineas, FormatearNumero(SumaDias, QStringLiteral("#,##0")));
 }
 

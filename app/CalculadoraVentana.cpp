@@ -155,7 +155,10 @@ void TFormCalculadora::FormCreate()
     Sumando = 0;
     Suma = 0;
     SeleccionSemana = 0;
-    Fecha->setDate(QDate::currentDate());
+    {
+        const QSignalBlocker bloqueo(Fecha);
+        Fecha->setDate(QDate::currentDate());
+    }
     CronoEnMarcha = false;
     AlarmaActiva = false;
     CuentaAtrasActiva = false;

@@ -2,6 +2,7 @@
 // creation and repair of the holiday calendar.
 
 #include "Banco.h"
+#include "Sesion.h"
 #include "BaseCalendario.h"
 #include "FechaHora.h"
 #include "NuevoCalen.h"
@@ -11,62 +12,6 @@
 #include <QRadioButton>
 
 using namespace Funcion;
-
-namespace {
-
-const double Reyes2024 = 45297; // 06/01/2024
-
-QString CrearCalendario(const QString &ruta, int filas)
-{
-    QDir().mkpath(QFileInfo(ruta).absolutePath());
-    BaseCalendario::CrearVacio(ruta);
-    BaseCalendario bd;
-    bd.FijarNombre(QFileInfo(ruta).fileName());
-    bd.FijarDirectorio(QFileInfo(ruta).absolutePath());
-    bd.Conectar();
-    bd.Abrir();
-    for (int i = 0; i < filas; ++i)
-        bd.Insertar(Reyes2024 + i, QLatin1Char('0'));
-    bd.Cerrar();
-    bd.Desconectar();
-    return ruta;
-}
-
-// A window whose data module has a calendar in its default folder.
-void ConCalendario(TMD &md, int filas)
-{
-    const QString dir = md.Rutas().dirDatos;
-    CrearCalendario(dir + QStringLiteral("Calendar.udb"), filas);
-    md.Campos.DirCalendar = dir;
-    md.BD.FijarNombre(QStringLiteral("Calendar.udb"));
-    md.BD.FijarDirectorio(dir);
-    md.BD.Conectar();
-    md.CalendarioAbierto = true;
-}
-
-// One run of the program over a folder that stands for the user's own.
-struct Sesion {
-    InterfazFalsa ui;
-    TMD md;
-    std::unique_ptr<TFormCalculadora> w;
-
-    explicit Sesion(const QTemporaryDir &carpeta) : md(Banco::UbicacionesEn(carpeta))
-    {
-        md.DataModuleCreate(ui);
-        w.reset(TFormCalculadora::Crear(md, ui));
-        w->show();
-    }
-    // Closes the window as the user does and ends the program.
-    bool Salir()
-    {
-        if (!w->close())
-            return false;
-        md.DataModuleDestroy();
-        return true;
-    }
-};
-
-} // namespace
 
 class TestConfiguracion : public QObject {
     Q_OBJECT
