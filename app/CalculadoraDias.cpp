@@ -14,6 +14,8 @@
 
 #include <QCalendarWidget>
 #include <QProgressBar>
+#include <cmath>
+#include <stdexcept>
 #include <QCoreApplication>
 
 using namespace Funcion;
@@ -115,17 +117,29 @@ void TFormCalculadora::NumDiasSem(double desde, double hasta)
         ContadorDias[i] = c[i];
 }
 
+namespace {
+
+// More days than the whole calendar holds can only land outside it.
+int DiasEnRango(double dias)
+{
+    if (!(std::abs(dias) <= double(kUltimoDia - kPrimerDia)))
+        throw std::out_of_range("dias");
+    return int(dias);
+}
+
+} // namespace
+
 double TFormCalculadora::CalcularFecha(double fecha, double dias)
 {
     const OpcionesDias o = Opciones(AmbosInc, Habiles, SabadosNo);
     if (o.habiles)
         return NumDiasHabiles(fecha, dias);
-    return ::CalcularFecha(int(fecha), int(dias), o, {});
+    return ::CalcularFecha(int(fecha), DiasEnRango(dias), o, {});
 }
 
 double TFormCalculadora::NumDiasHabiles(double fecha, double dias)
 {
-    return ::NumDiasHabiles(int(fecha), int(dias), Opciones(AmbosInc, Habiles, SabadosNo), ConsultaFestivos());
+    return ::NumDiasHabiles(int(fecha), DiasEnRango(dias), Opciones(AmbosInc, Habiles, SabadosNo), ConsultaFestivos());
 }
 
 void TFormCalculadora::ImprimirDias()
