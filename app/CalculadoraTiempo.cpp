@@ -9,6 +9,8 @@
 #include "LineasTira.h"
 #include "TotalHoras.h"
 
+#include <cmath>
+
 using namespace Funcion;
 
 namespace {
@@ -17,15 +19,32 @@ const QChar DosPuntos(QLatin1Char(':'));
 
 QString Reloj(double t) { return FormatearFecha(t, QStringLiteral("hh:mm:ss")); }
 
+// Day fractions do not add up exactly (24 times 1/24 falls short of one
+// day, and the total would lose that day); every time typed is a whole
+// number of milliseconds, so the total is kept as one.
+double SumarHoras(double total, double t)
+{
+    constexpr double MsDia = 86400000.0;
+    return std::round((total + t) * MsDia) / MsDia;
+}
+
 } // namespace
 
 void TFormCalculadora::VerPantalla2() { TextoPantalla2->setText(EntradaHora); }
 
 void TFormCalculadora::AnadirCaracter2(const QString &c)
 {
-    if (EntradaHora.length() > 7 || c.isEmpty())
+    if (c.isEmpty())
         return;
     const bool separador = c == QString(DosPuntos);
+    if (separador && NuevaEntrada) {
+        // A separator typed first starts a new time as a digit does, so that
+        // ":15" after a sum is a quarter of an hour and not 15 hours.
+        NuevaEntrada = false;
+        EntradaHora.clear();
+    }
+    if (EntradaHora.length() > 7)
+        return;
     if (separador) {
         // Complete the part typed so far: "7" is hour 07, "12:3" minute 03.
         const int n = EntradaHora.length();
@@ -62,7 +81,7 @@ void TFormCalculadora::SumarHora()
     }
     SumandoHoras = t;
     EntradaHora = Reloj(t);
-    TotalHoras += t;
+    TotalHoras = SumarHoras(TotalHoras, t);
     TiraPapel2(EntradaHora, QLatin1Char('+'));
     VerPantalla2();
     ++SumandosHora;
@@ -81,6 +100,7 @@ void TFormCalculadora::DiferenciaHoras()
     double t = 0;
     const bool valida = TextoAHora(EntradaHora, t);
     if (!valida) {
+        VerPantalla2();
         SuperioresBajados guarda(ui_);
         ui_.Aviso(QStringLiteral("Hora errónea  (Valores entre 00:00:00 y 23:59:59)"));
     }
