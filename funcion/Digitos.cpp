@@ -114,10 +114,9 @@ QString FormatoNIF(const QString &valor)
     if (!t.isEmpty() && EsLetra(t.back()))
         t.chop(1);
 
-    const int32_t n = TextoAEntero(t);
-    if (n <= 0)
-        return QString();
-    return r + FormatearNumero(n, QStringLiteral("#,###")) + QStringLiteral("-")
+    // An unreadable number leaves "#,###" empty and the letter blank, so the
+    // result then reads "- " (or "X-- "), telling the caller there was none.
+    return r + FormatearNumero(TextoAEntero(t), QStringLiteral("#,###")) + QStringLiteral("-")
         + LetraNIF(prefijo + t);
 }
 
@@ -212,8 +211,6 @@ QString CalculaCodIBAN(const QString &pais, const QString &cuenta)
         else
             return QString();
     }
-    if (cifras.isEmpty())
-        return QString();
     for (const QChar c : p)
         cifras += QString::number(c.unicode() - 55);
     cifras += QStringLiteral("00");
@@ -223,8 +220,10 @@ QString CalculaCodIBAN(const QString &pais, const QString &cuenta)
 
 bool ComprobarCIF(const QString &cif)
 {
+    // The first character only chooses between a control letter and a
+    // control digit; anything outside the letter set, a digit too, takes a digit.
     const QString t = cif.toUpper();
-    if (t.size() != 9 || !EsLetra(t.at(0)))
+    if (t.size() != 9)
         return false;
 
     int suma = 0;

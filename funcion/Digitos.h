@@ -11,8 +11,8 @@ namespace Funcion {
 int64_t RestoReal(int32_t divisor, double x);
 // The control letter of a DNI/NIE number given as text; one blank when none.
 QString LetraNIF(const QString &valor);
-// The NIF with thousands points, a hyphen and its letter; empty when the
-// text holds no number.
+// The NIF with thousands points, a hyphen and its letter; "- " (after any
+// NIE prefix) when the text holds no number.
 QString FormatoNIF(const QString &valor);
 // Two control digits; empty for a negative number.
 QString ControlDNI(int32_t numero);
@@ -27,10 +27,10 @@ QString ControlExpediente(int32_t provincia, int32_t anyo, int32_t numero);
 // account of 1 to 7 digits (shorter than 6 is zero-filled to 6); else empty.
 QString ControlCuentaCotizacion(int32_t provincia, const QString &cuenta);
 // The two IBAN check digits of an account of any length; empty unless pais
-// is two letters and cuenta holds letters and digits (blanks are skipped).
+// is two letters and cuenta holds only letters, digits and blanks (skipped).
 QString CalculaCodIBAN(const QString &pais, const QString &cuenta);
-// A CIF of nine characters, its organisation letter first, with the right
-// control character.
+// A CIF of nine characters with the right control character: a letter after
+// K, P, Q, S, C, L or M, a digit after anything else.
 bool ComprobarCIF(const QString &cif);
 
 } // namespace Funcion

