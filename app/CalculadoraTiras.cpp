@@ -142,6 +142,7 @@ void TFormCalculadora::BBorrarTodoClick()
             LnumCar->setText(EntradaHora);
             VerPantalla2();
             HoraInicio = HoraFin = TotalHoras = 0;
+            HoraInicioFijada = HoraFinFijada = false;
             SumandosHora = 0;
             LRe1->setText(QStringLiteral("0"));
             LSumandos->setText(QStringLiteral("0"));
