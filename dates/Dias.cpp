@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <climits>
 #include <stdexcept>
 
 namespace {
@@ -49,21 +48,31 @@ long long DiasDeSemana(int desde, int hasta, unsigned mascara)
 }
 
 // Distinct holidays of [desde, hasta] on a weekday of mascara, i.e. the days
-// the weekday arithmetic counted that are not business days after all. One
-// branch-free pass over a sorted list; an unsorted one is sorted first so
-// that repeated dates still sit side by side.
+// the weekday arithmetic counted that are not business days after all.
+// This pass is the only part of a count that grows with the period, so it
+// is kept free of branches and table lookups for the compiler to turn into
+// vector code. Repeated dates sit side by side in a sorted list; an
+// unsorted one is sorted first.
 int FestivosLaborables(const std::vector<int> &festivos, int desde, int hasta, unsigned mascara)
 {
-    int cuenta = 0;
-    bool ordenados = true;
-    int previo = INT_MIN;
-    for (const int d : festivos) {
-        ordenados &= d >= previo;
-        cuenta += int((d != previo) & (d >= desde) & (d <= hasta) & ((mascara >> DiaSem0(d)) & 1u));
-        previo = d;
+    const int *p = festivos.data();
+    const size_t n = festivos.size();
+    if (n == 0)
+        return 0;
+    // Sunday is never a business day, so only Saturday depends on the options.
+    const unsigned sabado = (mascara >> 6) & 1u;
+    auto laborable = [=](int d) {
+        const int w = DiaSem0(d);
+        return unsigned(d >= desde) & unsigned(d <= hasta) & unsigned(w != 0) & (unsigned(w != 6) | sabado);
+    };
+    unsigned cuenta = laborable(p[0]);
+    unsigned desorden = 0;
+    for (size_t i = 1; i < n; ++i) {
+        desorden |= unsigned(p[i] < p[i - 1]);
+        cuenta += unsigned(p[i] != p[i - 1]) & laborable(p[i]);
     }
-    if (ordenados)
-        return cuenta;
+    if (desorden == 0)
+        return int(cuenta);
     std::vector<int> copia = festivos;
     std::sort(copia.begin(), copia.end());
     return FestivosLaborables(copia, desde, hasta, mascara);

@@ -11,7 +11,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libqt6sql6-sqlite qt6-multimedia-dev qt6-translations-l10n
   fonts-liberation2 xvfb xauth x11-apps imagemagick poppler-utils
-  xdotool x11-utils
+  xdotool x11-utils python3-numpy
 )
 
 missing=()
