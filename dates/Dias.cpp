@@ -47,23 +47,43 @@ long long DiasDeSemana(int desde, int hasta, unsigned mascara)
     return n / 7 * std::popcount(mascara) + std::popcount(ventana);
 }
 
+// Processors with wider vectors get a copy of the holiday pass of their own,
+// chosen once when the program is loaded.
+#if defined(__x86_64__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define TALLYRA_VECTORES __attribute__((target_clones("avx2", "default")))
+#endif
+#endif
+#ifndef TALLYRA_VECTORES
+#define TALLYRA_VECTORES
+#endif
+
 // Distinct holidays of [desde, hasta] on a weekday of mascara, i.e. the days
 // the weekday arithmetic counted that are not business days after all.
 // This pass is the only part of a count that grows with the period, so it
-// is kept free of branches and table lookups for the compiler to turn into
-// vector code. Repeated dates sit side by side in a sorted list; an
-// unsorted one is sorted first.
+// is kept free of branches, divisions and table lookups for the compiler to
+// turn into vector code: x is a multiple of 7 exactly when x times the
+// inverse of 7 modulo 2^32 is at most (2^32 - 1) / 7, and one product
+// answers for Sunday (x) and Saturday (x + 1) alike. Repeated dates sit side
+// by side in a sorted list; an unsorted one is sorted first.
+TALLYRA_VECTORES
 int FestivosLaborables(const std::vector<int> &festivos, int desde, int hasta, unsigned mascara)
 {
     const int *p = festivos.data();
     const size_t n = festivos.size();
     if (n == 0)
         return 0;
+    constexpr unsigned kInverso7 = 0xB6DB6DB7u; // 7 * kInverso7 == 1 modulo 2^32
+    constexpr unsigned kMultiplo = 0xFFFFFFFFu / 7u;
     // Sunday is never a business day, so only Saturday depends on the options.
     const unsigned sabado = (mascara >> 6) & 1u;
     auto laborable = [=](int d) {
-        const int w = DiaSem0(d);
-        return unsigned(d >= desde) & unsigned(d <= hasta) & unsigned(w != 0) & (unsigned(w != 6) | sabado);
+        // With DiaSem0's offset, Sundays are the multiples of 7 and Saturdays
+        // the numbers just below them.
+        const unsigned x = (unsigned(d) + 657446u) * kInverso7;
+        const unsigned domingo = unsigned(x <= kMultiplo);
+        const unsigned esSabado = unsigned(x + kInverso7 <= kMultiplo);
+        return unsigned(d >= desde) & unsigned(d <= hasta) & (domingo ^ 1u) & ((esSabado ^ 1u) | sabado);
     };
     unsigned cuenta = laborable(p[0]);
     unsigned desorden = 0;
