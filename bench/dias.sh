@@ -52,12 +52,18 @@ awk -F'\t' '
              ns[k], vec[k], r
       if (nuestro[i] != res[k]) iguales = 0
       if (r > 1) cumple = 0
-      if (k ~ /^1 año/) { uno[substr(k, length(k) - 2)] = a[i] }
-      if (k ~ /^100 años/) { cien[substr(k, length(k) - 2)] = a[i] }
+      if (k ~ /^1 año/) { uno[substr(k, length(k) - 2)] = a[i]; unoC[substr(k, length(k) - 2)] = c[i] }
+      if (k ~ /^100 años/) { cien[substr(k, length(k) - 2)] = a[i]; cienC[substr(k, length(k) - 2)] = c[i] }
     }
     printf "\nresultados iguales a numpy: %s\n", iguales ? "SI" : "NO"
     printf "objetivo (a) <= numpy por llamada en cada fila: %s\n", cumple ? "CUMPLE" : "NO CUMPLE"
-    for (s in uno)
-      printf "(a) %s: 100 años / 1 año = %.2fx (objetivo plano)\n", s, cien[s] / uno[s]
+    # The weekday arithmetic alone (c) has no reason to grow; (a) also reads
+    # every holiday of the period once, 9 in one year against 410 in 100.
+    for (s in uno) {
+      r = cien[s] / uno[s]
+      printf "(a) %s: 100 años / 1 año = %.2fx (objetivo plano, <= 1.5x): %s\n", s, r,
+             r <= 1.5 ? "CUMPLE" : "NO CUMPLE, crece con los festivos del periodo"
+      printf "(c) %s: 100 años / 1 año = %.2fx\n", s, cienC[s] / unoC[s]
+    }
   }
 ' "$TMPD/numpy" "$TMPD/nuestro"
