@@ -414,6 +414,9 @@ private:
     void BorrarUnoHora();
     // Holidays of a period, one query; empty when the calendar has no rows.
     std::function<std::vector<int>(int, int)> ConsultaFestivos();
+    // The same holidays counted per weekday (index 1 Sunday .. 7 Saturday)
+    // by the calendar itself, one query whose answer does not grow with the period.
+    std::function<std::array<int, 8>(int, int)> ConteoFestivos();
 
     TMD &md_;
     Interfaz &ui_;

@@ -14,6 +14,7 @@
 
 #include <QCalendarWidget>
 #include <QProgressBar>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <QCoreApplication>
@@ -50,6 +51,15 @@ struct TablaAbierta {
     }
 };
 
+// An open calendar with rows: the only kind the counts ever ask.
+bool CalendarioConFilas(TMD &md)
+{
+    if (!md.CalendarioAbierto || !md.BD.Conectado())
+        return false;
+    TablaAbierta tabla(md.BD, true);
+    return md.BD.NumeroFilas() > 0;
+}
+
 } // namespace
 
 void TFormCalculadora::ConectarFechas()
@@ -72,13 +82,8 @@ void TFormCalculadora::ConectarFechas()
 
 std::function<std::vector<int>(int, int)> TFormCalculadora::ConsultaFestivos()
 {
-    if (!md_.CalendarioAbierto || !md_.BD.Conectado())
+    if (!CalendarioConFilas(md_))
         return {};
-    {
-        TablaAbierta tabla(md_.BD, true);
-        if (md_.BD.NumeroFilas() == 0)
-            return {}; // an empty calendar is never asked
-    }
     return [this](int desde, int hasta) {
         TablaAbierta tabla(md_.BD, true);
         std::vector<int> dias;
@@ -90,6 +95,19 @@ std::function<std::vector<int>(int, int)> TFormCalculadora::ConsultaFestivos()
     };
 }
 
+std::function<std::array<int, 8>(int, int)> TFormCalculadora::ConteoFestivos()
+{
+    if (!CalendarioConFilas(md_))
+        return {};
+    return [this](int desde, int hasta) {
+        TablaAbierta tabla(md_.BD, true);
+        const std::array<int, 7> porDia = md_.BD.FestivosPorDiaSemana(desde, hasta);
+        ContadorSemana cuenta{};
+        std::copy(porDia.begin(), porDia.end(), cuenta.begin() + 1);
+        return cuenta;
+    };
+}
+
 double TFormCalculadora::CalcularDias(double primera, double segunda)
 {
     // The count costs no more for a century than for a week, so the
@@ -97,7 +115,7 @@ double TFormCalculadora::CalcularDias(double primera, double segunda)
     const double desde = std::min(primera, segunda);
     const double hasta = std::max(primera, segunda);
     const double r = Habiles->isChecked() ? DiasHabiles(desde, hasta)
-                                          : ::CalcularDias(int(desde), int(hasta), Opciones(AmbosInc, Habiles, SabadosNo), {});
+                                          : ::CalcularDias(int(desde), int(hasta), Opciones(AmbosInc, Habiles, SabadosNo), ::ConteoFestivos{});
     if (DiasSeleccionados > 0)
         NumDiasSem(desde, hasta);
     Gauge1->hide();
@@ -106,13 +124,13 @@ double TFormCalculadora::CalcularDias(double primera, double segunda)
 
 double TFormCalculadora::DiasHabiles(double desde, double hasta)
 {
-    return ::DiasHabiles(int(desde), int(hasta), Opciones(AmbosInc, Habiles, SabadosNo), ConsultaFestivos());
+    return ::DiasHabiles(int(desde), int(hasta), Opciones(AmbosInc, Habiles, SabadosNo), ConteoFestivos());
 }
 
 void TFormCalculadora::NumDiasSem(double desde, double hasta)
 {
     const OpcionesDias o = Opciones(AmbosInc, Habiles, SabadosNo);
-    const ContadorSemana c = ::NumDiasSem(int(desde), int(hasta), o, o.habiles ? ConsultaFestivos() : ::ConsultaFestivos{});
+    const ContadorSemana c = ::NumDiasSem(int(desde), int(hasta), o, o.habiles ? ConteoFestivos() : ::ConteoFestivos{});
     for (int i = 1; i <= 7; ++i)
         ContadorDias[i] = c[i];
 }

@@ -3,9 +3,11 @@
 //
 //   bench_dias CALENDARIO.udb
 //
-// Each row is timed three ways: (a) with the holidays already in memory, so
-// the range query is a binary search over a vector, (b) with the SQLite
-// range query of the calendar store made on every call, and (c) with no
+// Each row is timed three ways: (a) with the holidays already in memory in
+// an IndiceFestivos, so a count is two binary searches, (b) with a query to
+// the SQLite calendar store on every call, as the window makes it (holidays
+// counted per weekday by SQLite; for a date some business days away, the
+// holidays listed), and (c) with no
 // calendar at all, the weekday arithmetic alone. Prints one line per row,
 // tab-separated, for bench/dias.sh:
 //   clave  tipo  sabadosNo  desde  hasta-o-n  resultado  ns(a)  ns(b)  ns(c)
@@ -13,12 +15,14 @@
 
 #include "BaseCalendario.h"
 #include "Dias.h"
+#include "IndiceFestivos.h"
 #include "FechaHora.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -80,20 +84,28 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    std::vector<int> enMemoria;
+    std::vector<int> todos;
     for (const Festivo &f : base.Festivos(kPrimerDia, kUltimoDia))
-        enMemoria.push_back(int(f.fecha));
-    const ConsultaFestivos memoria = [&enMemoria](int desde, int hasta) {
-        return std::vector<int>(std::lower_bound(enMemoria.begin(), enMemoria.end(), desde),
-                                std::upper_bound(enMemoria.begin(), enMemoria.end(), hasta));
+        todos.push_back(int(f.fecha));
+    IndiceFestivos indice;
+    indice.Cargar(todos);
+    const ConteoFestivos memoria = indice.Conteo();
+    const ConsultaFestivos memoriaLista = indice.Consulta();
+    // As the window asks the calendar: counts per weekday for a period, the
+    // list of holidays for a date some business days away.
+    const ConteoFestivos sqlite = [&base](int desde, int hasta) {
+        const std::array<int, 7> porDia = base.FestivosPorDiaSemana(desde, hasta);
+        ContadorSemana cuenta{};
+        std::copy(porDia.begin(), porDia.end(), cuenta.begin() + 1);
+        return cuenta;
     };
-    const ConsultaFestivos sqlite = [&base](int desde, int hasta) {
+    const ConsultaFestivos sqliteLista = [&base](int desde, int hasta) {
         std::vector<int> dias;
         for (const Festivo &f : base.Festivos(desde, hasta))
             dias.push_back(int(f.fecha));
         return dias;
     };
-    std::fprintf(stderr, "calendario %s: %zu festivos\n", argv[1], enMemoria.size());
+    std::fprintf(stderr, "calendario %s: %zu festivos\n", argv[1], todos.size());
 
     const int inicio = Serial(2000, 1, 1);
     const int fechaSuma = Serial(2010, 6, 15);
@@ -104,7 +116,7 @@ int main(int argc, char *argv[])
         const std::string semana = sabadosNo ? "L-V" : "L-S";
         for (const int anios : {1, 10, 100}) {
             const int fin = Serial(2000 + anios, 1, 1);
-            auto contar = [&](const ConsultaFestivos &f) {
+            auto contar = [&](const auto &f) {
                 return std::function<int()>([&, f] { return DiasHabiles(inicio, fin, o, f); });
             };
             const int resultado = DiasHabiles(inicio, fin, o, memoria);
@@ -114,21 +126,21 @@ int main(int argc, char *argv[])
             }
             std::printf("%d %s %s\tcuenta\t%d\t%d\t%d\t%d\t%.1f\t%.1f\t%.1f\n", anios, anios == 1 ? "año" : "años",
                         semana.c_str(), int(sabadosNo), inicio, fin, resultado, NsPorLlamada(contar(memoria)),
-                        NsPorLlamada(contar(sqlite)), NsPorLlamada(contar({})));
+                        NsPorLlamada(contar(sqlite)), NsPorLlamada(contar(ConteoFestivos{})));
             std::fflush(stdout);
         }
         const int n = 1000;
         auto sumar = [&](const ConsultaFestivos &f) {
             return std::function<int()>([&, f] { return NumDiasHabiles(fechaSuma, n, o, f); });
         };
-        const int resultado = NumDiasHabiles(fechaSuma, n, o, memoria);
-        if (resultado != NumDiasHabiles(fechaSuma, n, o, sqlite)) {
+        const int resultado = NumDiasHabiles(fechaSuma, n, o, memoriaLista);
+        if (resultado != NumDiasHabiles(fechaSuma, n, o, sqliteLista)) {
             std::fprintf(stderr, "memoria y SQLite no coinciden en +%d hábiles\n", n);
             return 1;
         }
         std::printf("+%d hábiles %s\tsuma\t%d\t%d\t%d\t%d\t%.1f\t%.1f\t%.1f\n", n, semana.c_str(),
-                    int(sabadosNo), fechaSuma, n, resultado, NsPorLlamada(sumar(memoria)),
-                    NsPorLlamada(sumar(sqlite)), NsPorLlamada(sumar({})));
+                    int(sabadosNo), fechaSuma, n, resultado, NsPorLlamada(sumar(memoriaLista)),
+                    NsPorLlamada(sumar(sqliteLista)), NsPorLlamada(sumar({})));
         std::fflush(stdout);
     }
     return 0;

@@ -506,3 +506,20 @@ QList<Festivo> BaseCalendario::Festivos(double desde, double hasta) const
         lista.append({q.value(0).toDouble(), PrimerCaracter(q.value(1))});
     return lista;
 }
+
+std::array<int, 7> BaseCalendario::FestivosPorDiaSemana(double desde, double hasta) const
+{
+    // Serial 1 is a Sunday; the offset, a multiple of 7 plus 6, keeps every
+    // date from 01/01/0100 on non-negative so % gives the weekday directly.
+    std::array<int, 7> cuenta{};
+    QSqlQuery q = Ejecutar(d->Tabla(),
+                           QStringLiteral("SELECT (FECHA + 657446) % 7, COUNT(*) FROM Calendar "
+                                          "WHERE FECHA >= ? AND FECHA <= ? GROUP BY 1"),
+                           {Dia(desde), Dia(hasta)});
+    while (q.next()) {
+        const int dia = q.value(0).toInt();
+        if (dia >= 0 && dia < 7)
+            cuenta[dia] = q.value(1).toInt();
+    }
+    return cuenta;
+}

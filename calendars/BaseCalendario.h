@@ -7,6 +7,7 @@
 #include <QChar>
 #include <QList>
 #include <QString>
+#include <array>
 #include <stdexcept>
 
 class ErrorCalendario : public std::runtime_error {
@@ -78,6 +79,9 @@ public:
     void Vaciar();
     // Holidays with desde <= fecha <= hasta, by date: one query for a whole period.
     QList<Festivo> Festivos(double desde, double hasta) const;
+    // How many of those fall on each weekday, index 0 Sunday .. 6 Saturday:
+    // counted by SQLite, so the answer is seven numbers however long the period.
+    std::array<int, 7> FestivosPorDiaSemana(double desde, double hasta) const;
 
 private:
     struct Privado;

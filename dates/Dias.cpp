@@ -1,12 +1,13 @@
 // Day counting by weekday arithmetic: whole weeks and a remainder give the
-// business weekdays of a span, and the holidays of the span, fetched with
-// one range query, are taken off. The result is the same as walking the
-// span day by day, at a cost that depends only on the holidays it holds.
+// business weekdays of a span, and the holidays of the span that fall on
+// those weekdays, counted by the calendar, are taken off. The result is the
+// same as walking the span day by day.
 
 #include "Dias.h"
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 #include <stdexcept>
 
 namespace {
@@ -14,14 +15,6 @@ namespace {
 // Weekday bits: bit 0 Sunday .. bit 6 Saturday.
 constexpr unsigned kLunesAViernes = 0x3Eu;
 constexpr unsigned kSabado = 0x40u;
-
-// 0 Sunday .. 6 Saturday. The offset (a multiple of 7, plus 6 because serial
-// 1 is a Sunday) keeps every accepted date non-negative; unsigned arithmetic
-// keeps a stray value from being undefined, it is filtered out anyway.
-inline int DiaSem0(int dia)
-{
-    return int((unsigned(dia) + 657446u) % 7u);
-}
 
 unsigned MascaraHabiles(const OpcionesDias &o)
 {
@@ -45,57 +38,6 @@ long long DiasDeSemana(int desde, int hasta, unsigned mascara)
     const unsigned doble = mascara | (mascara << 7);
     const unsigned ventana = (doble >> DiaSem0(desde)) & ((1u << resto) - 1u);
     return n / 7 * std::popcount(mascara) + std::popcount(ventana);
-}
-
-// Processors with wider vectors get a copy of the holiday pass of their own,
-// chosen once when the program is loaded.
-#if defined(__x86_64__) && defined(__has_attribute)
-#if __has_attribute(target_clones)
-#define TALLYRA_VECTORES __attribute__((target_clones("avx2", "default")))
-#endif
-#endif
-#ifndef TALLYRA_VECTORES
-#define TALLYRA_VECTORES
-#endif
-
-// Distinct holidays of [desde, hasta] on a weekday of mascara, i.e. the days
-// the weekday arithmetic counted that are not business days after all.
-// This pass is the only part of a count that grows with the period, so it
-// is kept free of branches, divisions and table lookups for the compiler to
-// turn into vector code: x is a multiple of 7 exactly when x times the
-// inverse of 7 modulo 2^32 is at most (2^32 - 1) / 7, and one product
-// answers for Sunday (x) and Saturday (x + 1) alike. Repeated dates sit side
-// by side in a sorted list; an unsorted one is sorted first.
-TALLYRA_VECTORES
-int FestivosLaborables(const std::vector<int> &festivos, int desde, int hasta, unsigned mascara)
-{
-    const int *p = festivos.data();
-    const size_t n = festivos.size();
-    if (n == 0)
-        return 0;
-    constexpr unsigned kInverso7 = 0xB6DB6DB7u; // 7 * kInverso7 == 1 modulo 2^32
-    constexpr unsigned kMultiplo = 0xFFFFFFFFu / 7u;
-    // Sunday is never a business day, so only Saturday depends on the options.
-    const unsigned sabado = (mascara >> 6) & 1u;
-    auto laborable = [=](int d) {
-        // With DiaSem0's offset, Sundays are the multiples of 7 and Saturdays
-        // the numbers just below them.
-        const unsigned x = (unsigned(d) + 657446u) * kInverso7;
-        const unsigned domingo = unsigned(x <= kMultiplo);
-        const unsigned esSabado = unsigned(x + kInverso7 <= kMultiplo);
-        return unsigned(d >= desde) & unsigned(d <= hasta) & (domingo ^ 1u) & ((esSabado ^ 1u) | sabado);
-    };
-    unsigned cuenta = laborable(p[0]);
-    unsigned desorden = 0;
-    for (size_t i = 1; i < n; ++i) {
-        desorden |= unsigned(p[i] < p[i - 1]);
-        cuenta += unsigned(p[i] != p[i - 1]) & laborable(p[i]);
-    }
-    if (desorden == 0)
-        return int(cuenta);
-    std::vector<int> copia = festivos;
-    std::sort(copia.begin(), copia.end());
-    return FestivosLaborables(copia, desde, hasta, mascara);
 }
 
 // The holidays of [desde, hasta] that fall on a weekday of mascara, ascending,
@@ -143,7 +85,26 @@ std::vector<int> FestivosEnCamino(int fecha, long long limite, int paso, unsigne
 
 } // namespace
 
-int CalcularDias(int a, int b, const OpcionesDias &o, const ConsultaFestivos &f)
+ConteoFestivos ContarLista(ConsultaFestivos lista)
+{
+    if (!lista)
+        return {};
+    return [lista = std::move(lista)](int desde, int hasta) {
+        std::vector<int> festivos = lista(desde, hasta);
+        if (!std::is_sorted(festivos.begin(), festivos.end()))
+            std::sort(festivos.begin(), festivos.end());
+        ContadorSemana cuenta{};
+        for (size_t i = 0; i < festivos.size(); ++i) {
+            const int d = festivos[i];
+            if (d < desde || d > hasta || (i > 0 && d == festivos[i - 1]))
+                continue;
+            ++cuenta[DiaSem0(d) + 1];
+        }
+        return cuenta;
+    };
+}
+
+int CalcularDias(int a, int b, const OpcionesDias &o, const ConteoFestivos &f)
 {
     Comprobar(a);
     Comprobar(b);
@@ -154,7 +115,12 @@ int CalcularDias(int a, int b, const OpcionesDias &o, const ConsultaFestivos &f)
     return hasta - desde + (o.ambosInc ? 1 : 0);
 }
 
-int DiasHabiles(int desde, int hasta, const OpcionesDias &o, const ConsultaFestivos &f)
+int CalcularDias(int a, int b, const OpcionesDias &o, const ConsultaFestivos &f)
+{
+    return CalcularDias(a, b, o, ContarLista(f));
+}
+
+int DiasHabiles(int desde, int hasta, const OpcionesDias &o, const ConteoFestivos &f)
 {
     Comprobar(desde);
     Comprobar(hasta);
@@ -162,12 +128,21 @@ int DiasHabiles(int desde, int hasta, const OpcionesDias &o, const ConsultaFesti
     const unsigned mascara = MascaraHabiles(o);
     long long cuenta = DiasDeSemana(inicio, hasta, mascara);
     // No business weekday in the span: no holiday can change that.
-    if (f && cuenta > 0)
-        cuenta -= FestivosLaborables(f(inicio, hasta), inicio, hasta, mascara);
+    if (f && cuenta > 0) {
+        const ContadorSemana festivos = f(inicio, hasta);
+        for (int w = 0; w < 7; ++w)
+            if ((mascara >> w) & 1u)
+                cuenta -= festivos[w + 1];
+    }
     return int(cuenta);
 }
 
-ContadorSemana NumDiasSem(int desde, int hasta, const OpcionesDias &o, const ConsultaFestivos &f)
+int DiasHabiles(int desde, int hasta, const OpcionesDias &o, const ConsultaFestivos &f)
+{
+    return DiasHabiles(desde, hasta, o, ContarLista(f));
+}
+
+ContadorSemana NumDiasSem(int desde, int hasta, const OpcionesDias &o, const ConteoFestivos &f)
 {
     Comprobar(desde);
     Comprobar(hasta);
@@ -187,10 +162,18 @@ ContadorSemana NumDiasSem(int desde, int hasta, const OpcionesDias &o, const Con
     for (int w = 0; w < 7; ++w)
         if (!((mascara >> w) & 1u))
             cuenta[w + 1] = 0;
-    if (f)
-        for (const int d : Depurar(f(inicio, hasta), inicio, hasta, mascara))
-            --cuenta[DiaSem0(d) + 1];
+    if (f) {
+        const ContadorSemana festivos = f(inicio, hasta);
+        for (int w = 0; w < 7; ++w)
+            if ((mascara >> w) & 1u)
+                cuenta[w + 1] -= festivos[w + 1];
+    }
     return cuenta;
+}
+
+ContadorSemana NumDiasSem(int desde, int hasta, const OpcionesDias &o, const ConsultaFestivos &f)
+{
+    return NumDiasSem(desde, hasta, o, ContarLista(f));
 }
 
 int CalcularFecha(int fecha, int n, const OpcionesDias &o, const ConsultaFestivos &f)

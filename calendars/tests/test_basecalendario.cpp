@@ -196,15 +196,17 @@ void TestBaseCalendario::operacionesSinTabla()
 
 void TestBaseCalendario::festivos_data()
 {
+    // Serial 100 is a Monday, 105 a Saturday, 106 a Sunday, 110 a Thursday.
     QTest::addColumn<double>("desde");
     QTest::addColumn<double>("hasta");
     QTest::addColumn<QList<int>>("dias");
-    QTest::newRow("extremos incluidos") << 101.0 << 105.0 << QList<int>{101, 105};
-    QTest::newRow("entre dos festivos") << 102.0 << 104.0 << QList<int>{};
-    QTest::newRow("con hora") << 105.9 << 110.2 << QList<int>{105, 110};
-    QTest::newRow("un solo día") << 100.0 << 100.0 << QList<int>{100};
-    QTest::newRow("al revés") << 110.0 << 100.0 << QList<int>{};
-    QTest::newRow("todo") << -1e6 << 1e6 << QList<int>{100, 101, 105, 110};
+    QTest::addColumn<QList<int>>("semana"); // domingo .. sábado
+    QTest::newRow("extremos incluidos") << 101.0 << 105.0 << QList<int>{101, 105} << QList<int>{0, 0, 1, 0, 0, 0, 1};
+    QTest::newRow("entre dos festivos") << 102.0 << 104.0 << QList<int>{} << QList<int>(7, 0);
+    QTest::newRow("con hora") << 105.9 << 110.2 << QList<int>{105, 106, 110} << QList<int>{1, 0, 0, 0, 1, 0, 1};
+    QTest::newRow("un solo día") << 100.0 << 100.0 << QList<int>{100} << QList<int>{0, 1, 0, 0, 0, 0, 0};
+    QTest::newRow("al revés") << 110.0 << 100.0 << QList<int>{} << QList<int>(7, 0);
+    QTest::newRow("todo") << -1e6 << 1e6 << QList<int>{100, 101, 105, 106, 110} << QList<int>{1, 1, 1, 0, 1, 0, 1};
 }
 
 void TestBaseCalendario::festivos()
@@ -212,8 +214,10 @@ void TestBaseCalendario::festivos()
     QFETCH(double, desde);
     QFETCH(double, hasta);
     QFETCH(QList<int>, dias);
+    QFETCH(QList<int>, semana);
     const QString ruta = Ruta(QStringLiteral("Calendar.udb"));
-    CrearCalendario(ruta, {{110, u'2'}, {100, u'0'}, {105, u'1'}, {101, u'0'}});
+    const QMap<int, QChar> codigos{{100, u'0'}, {101, u'0'}, {105, u'1'}, {106, u'0'}, {110, u'2'}};
+    CrearCalendario(ruta, {{110, u'2'}, {100, u'0'}, {105, u'1'}, {106, u'0'}, {101, u'0'}});
     BaseCalendario bd;
     bd.FijarNombre(ruta);
     bd.Conectar();
@@ -221,9 +225,11 @@ void TestBaseCalendario::festivos()
     QList<int> obtenidos;
     for (const Festivo &f : bd.Festivos(desde, hasta)) {
         obtenidos << int(f.fecha);
-        QCOMPARE(f.codigo, (QMap<int, QChar>{{100, u'0'}, {101, u'0'}, {105, u'1'}, {110, u'2'}}).value(int(f.fecha)));
+        QCOMPARE(f.codigo, codigos.value(int(f.fecha)));
     }
     QCOMPARE(obtenidos, dias);
+    const std::array<int, 7> porDia = bd.FestivosPorDiaSemana(desde, hasta);
+    QCOMPARE(QList<int>(porDia.begin(), porDia.end()), semana);
 }
 
 void TestBaseCalendario::vaciarPideExclusivo()

@@ -10,6 +10,7 @@
 
 #include "Dias.h"
 #include "DiasReferencia.h"
+#include "IndiceFestivos.h"
 #include "FechaHora.h"
 
 namespace {
@@ -134,6 +135,9 @@ private slots:
     void extremosAceptados();
     void consultasPorCalculo();
     void calendarioSaturado();
+    void indice_data();
+    void indice();
+    void indiceRecargado();
     void aleatorio_data();
     void aleatorio();
 };
@@ -465,6 +469,61 @@ void TestDias::calendarioSaturado()
     }
 }
 
+void TestDias::indice_data()
+{
+    QTest::addColumn<QString>("desde");
+    QTest::addColumn<QString>("hasta");
+    QTest::addColumn<QList<int>>("semana"); // domingo .. sábado
+    QTest::addColumn<QStringList>("lista");
+
+    QTest::newRow("todos") << "25/12/2023" << "07/01/2024" << QList<int>{1, 2, 0, 0, 0, 0, 1}
+                           << QStringList{"25/12/2023", "01/01/2024", "06/01/2024", "07/01/2024"};
+    QTest::newRow("sin el primero ni el último") << "26/12/2023" << "06/01/2024" << QList<int>{0, 1, 0, 0, 0, 0, 1}
+                                                 << QStringList{"01/01/2024", "06/01/2024"};
+    QTest::newRow("sábado repetido, un día") << "06/01/2024" << "06/01/2024" << QList<int>{0, 0, 0, 0, 0, 0, 1}
+                                             << QStringList{"06/01/2024"};
+    QTest::newRow("antes de todos") << "01/12/2023" << "24/12/2023" << QList<int>(7, 0) << QStringList{};
+    QTest::newRow("después de todos") << "08/01/2024" << "31/12/2024" << QList<int>(7, 0) << QStringList{};
+    QTest::newRow("entre dos festivos") << "26/12/2023" << "31/12/2023" << QList<int>(7, 0) << QStringList{};
+    QTest::newRow("invertido") << "07/01/2024" << "25/12/2023" << QList<int>(7, 0) << QStringList{};
+}
+
+// Dates given unsorted and repeated, Saturdays and Sundays among them.
+void TestDias::indice()
+{
+    QFETCH(QString, desde);
+    QFETCH(QString, hasta);
+    QFETCH(QList<int>, semana);
+    QFETCH(QStringList, lista);
+    IndiceFestivos indice;
+    indice.Cargar({Serial("06/01/2024"), Serial("01/01/2024"), Serial("07/01/2024"), Serial("06/01/2024"),
+                   Serial("25/12/2023")});
+    QCOMPARE(Semana(indice.Contar(Serial(desde), Serial(hasta))), semana);
+    QCOMPARE(Semana(indice.Conteo()(Serial(desde), Serial(hasta))), semana);
+    QStringList dias;
+    for (const int d : indice.Consulta()(Serial(desde), Serial(hasta)))
+        dias << Texto(d);
+    QCOMPARE(dias, lista);
+}
+
+// Loading again replaces the holidays; an empty index answers as a calendar
+// with no rows, with no lookup at all.
+void TestDias::indiceRecargado()
+{
+    IndiceFestivos indice;
+    QVERIFY(!indice.Conteo());
+    indice.Cargar({Serial("02/01/2024")});
+    const OpcionesDias h = Opciones("AH");
+    QCOMPARE(CalcularDias(Serial("01/01/2024"), Serial("07/01/2024"), h, indice.Conteo()), 5);
+    indice.Cargar({Serial("03/01/2024"), Serial("04/01/2024")});
+    QCOMPARE(CalcularDias(Serial("01/01/2024"), Serial("07/01/2024"), h, indice.Conteo()), 4);
+    indice.Cargar({});
+    QVERIFY(indice.Vacio());
+    QVERIFY(!indice.Conteo());
+    QVERIFY(!indice.Consulta());
+    QCOMPARE(CalcularDias(Serial("01/01/2024"), Serial("07/01/2024"), h, indice.Conteo()), 6);
+}
+
 void TestDias::aleatorio_data()
 {
     QTest::addColumn<QString>("opciones");
@@ -506,6 +565,12 @@ void TestDias::aleatorio()
     }
     const ConsultaFestivos consulta = cal.Consulta();
     const Referencia::EsFestivo esFestivo = cal.EsFestivo();
+    // The same holidays held in memory, as the benchmark and a cached
+    // calendar count them.
+    IndiceFestivos indice;
+    if (cal.conFilas)
+        indice.Cargar(cal.dias);
+    const ConteoFestivos conteo = indice.Conteo();
 
     const int inicioMin = Serial("01/01/1990");
     const int inicioMax = Serial("31/12/2030");
@@ -530,6 +595,13 @@ void TestDias::aleatorio()
         QVERIFY2(CalcularFecha(b, n, o, consulta) == Referencia::CalcularFecha(b, n, o, esFestivo),
                  qPrintable(caso));
         QVERIFY2(NumDiasHabiles(a, n, o, consulta) == Referencia::NumDiasHabiles(a, n, o, esFestivo),
+                 qPrintable(caso));
+
+        QVERIFY2(CalcularDias(b, a, o, conteo) == dias, qPrintable(caso));
+        QVERIFY2(DiasHabiles(a, b, o, conteo) == Referencia::DiasHabiles(a, b, o, esFestivo),
+                 qPrintable(caso));
+        QVERIFY2(NumDiasSem(b, a, o, conteo) == semana, qPrintable(caso));
+        QVERIFY2(NumDiasHabiles(b, n, o, indice.Consulta()) == Referencia::NumDiasHabiles(b, n, o, esFestivo),
                  qPrintable(caso));
     }
     for (const auto &[desde, hasta] : cal.rangos)
