@@ -12,21 +12,9 @@
 #include "DiasReferencia.h"
 #include "IndiceFestivos.h"
 #include "FechaHora.h"
+#include "FechasPrueba.h"
 
 namespace {
-
-int Serial(const QString &texto)
-{
-    double serial = 0;
-    if (!Funcion::TextoAFecha(texto, serial))
-        qFatal("fecha de prueba no válida: %s", qPrintable(texto));
-    return int(serial);
-}
-
-QString Texto(int serial)
-{
-    return Funcion::SerialAFecha(serial).toString(QStringLiteral("dd/MM/yyyy"));
-}
 
 // "A" ambos inclusive, "H" hábiles, "S" sábado no hábil.
 OpcionesDias Opciones(const QString &letras)

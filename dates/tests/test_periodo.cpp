@@ -1,19 +1,7 @@
 #include <QTest>
 
-#include "FechaHora.h"
+#include "FechasPrueba.h"
 #include "Periodo.h"
-
-namespace {
-
-int Serial(const QString &texto)
-{
-    double serial = 0;
-    if (!Funcion::TextoAFecha(texto, serial))
-        qFatal("fecha de prueba no válida: %s", qPrintable(texto));
-    return int(serial);
-}
-
-} // namespace
 
 class TestPeriodo : public QObject
 {
