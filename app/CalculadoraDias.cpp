@@ -101,10 +101,7 @@ std::function<std::array<int, 8>(int, int)> TFormCalculadora::ConteoFestivos()
         return {};
     return [this](int desde, int hasta) {
         TablaAbierta tabla(md_.BD, true);
-        const std::array<int, 7> porDia = md_.BD.FestivosPorDiaSemana(desde, hasta);
-        ContadorSemana cuenta{};
-        std::copy(porDia.begin(), porDia.end(), cuenta.begin() + 1);
-        return cuenta;
+        return ContadorSemanaDe(md_.BD.FestivosPorDiaSemana(desde, hasta));
     };
 }
 

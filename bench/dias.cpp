@@ -22,7 +22,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -94,10 +93,7 @@ int main(int argc, char *argv[])
     // As the window asks the calendar: counts per weekday for a period, the
     // list of holidays for a date some business days away.
     const ConteoFestivos sqlite = [&base](int desde, int hasta) {
-        const std::array<int, 7> porDia = base.FestivosPorDiaSemana(desde, hasta);
-        ContadorSemana cuenta{};
-        std::copy(porDia.begin(), porDia.end(), cuenta.begin() + 1);
-        return cuenta;
+        return ContadorSemanaDe(base.FestivosPorDiaSemana(desde, hasta));
     };
     const ConsultaFestivos sqliteLista = [&base](int desde, int hasta) {
         std::vector<int> dias;

@@ -31,6 +31,16 @@ using ContadorSemana = std::array<int, 8>;
 // Saturdays and Sundays included. Empty, as above: no rows, no lookup.
 using ConteoFestivos = std::function<ContadorSemana(int desde, int hasta)>;
 
+// Counts given from index 0 (Sunday) to 6 (Saturday), as the calendar store
+// answers them, in the layout above.
+inline ContadorSemana ContadorSemanaDe(const std::array<int, 7> &porDia)
+{
+    ContadorSemana cuenta{};
+    for (int w = 0; w < 7; ++w)
+        cuenta[w + 1] = porDia[w];
+    return cuenta;
+}
+
 // The counts of a calendar that can only list its holidays: one range query
 // per count; the list may repeat dates and come in any order.
 ConteoFestivos ContarLista(ConsultaFestivos lista);
